@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+// Held / not held, one byte each, as of the latest poll. No edge detection.
+struct InputSnapshot {
+    std::uint8_t keyA = 0;
+    std::uint8_t keyX = 0;
+    std::uint8_t keyZ = 0;
+    std::uint8_t up = 0;
+    std::uint8_t keyS = 0;
+    std::uint8_t keyQ = 0;
+    std::uint8_t left = 0;
+    std::uint8_t right = 0;
+    std::uint8_t down = 0;
+    std::uint8_t keyW = 0;
+    std::uint8_t mouseButton1 = 0;
+};
+
+// The game walks on firstInput and jumps on secondInput; both are filled from
+// the same key state in one poll, so they always agree.
+struct InputState {
+    InputSnapshot firstInput;
+    InputSnapshot secondInput;
+    std::int32_t mouseX = 0;  // window pixels; kept while button 1 is up
+    std::int32_t mouseY = 0;
+};
+
+InputState& inputState();
+
+// Where the poll reads the keys from: the game window, or a test's fake.
+// Key and button codes are GLFW's; each reader returns non-zero while held.
+struct InputDevice {
+    int (*key)(int keyCode);
+    int (*mouseButton)(int button);
+    void (*cursorPos)(double* x, double* y);
+};
+
+void pollInput(const InputDevice& device);

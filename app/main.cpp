@@ -1,0 +1,23 @@
+// Torvik: one horned creature, one hillside, one tick per pass.
+
+#include "app/frame_pacer.hpp"
+#include "app/input.hpp"
+#include "app/window.hpp"
+#include "render/render_state.hpp"
+#include "render/texture.hpp"
+
+int main() {
+    initWindow();
+    setupRenderer(tilesetTexture());
+
+    do {
+        pollInput(windowInput());
+        measurePass(framePacer(), clockSeconds());
+        clearFrame();
+        handleEventsAndSwap();
+        pacePass(framePacer(), sleepSeconds);
+    } while (windowOpen());
+
+    closeWindow();
+    return 0;
+}

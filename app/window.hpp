@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/input.hpp"
+
+// The game's one window and the library behind it. If no window can be
+// opened, every call here quietly does nothing and reports "closed", so the
+// game still starts up, runs one pass and ends.
+
+// Prints the library version, opens the 512 x 384 window titled "Torvik",
+// hooks up the resize handler and takes the first clock reading.
+void initWindow();
+
+// True while the window exists and no close was requested.
+bool windowOpen();
+
+// Handles pending window events (key state, resizes, close requests), then
+// shows the frame unless a close was just requested.
+void handleEventsAndSwap();
+
+// Seconds on the library's clock; 0 without the library.
+double clockSeconds();
+
+// Sleeps for the duration rounded to whole milliseconds, at least 1 ms for any
+// positive duration; does nothing without the library.
+void sleepSeconds(double seconds);
+
+// Keys, mouse button and cursor of the game window.
+const InputDevice& windowInput();
+
+// Closes the window and shuts the library down, once the run is over.
+void closeWindow();

@@ -1,0 +1,6 @@
+#include "render/gl_context.hpp"
+
+bool& glContextReady() {
+    static bool ready = false;
+    return ready;
+}

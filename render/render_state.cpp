@@ -1,0 +1,68 @@
+#include "render/render_state.hpp"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "assets/images.hpp"
+#include "render/gl_context.hpp"
+#include "render/texture.hpp"
+
+namespace {
+
+void loadProjection() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(viewLeft, viewRight, viewBottom, viewTop, viewNear, viewFar);
+}
+
+}  // namespace
+
+void setupGlState() {
+    std::printf("Setting up OpenGL\n");
+    std::fflush(stdout);
+    if (!glContextReady()) {
+        return;
+    }
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    // Texels are all or nothing: transparent ones write neither colour nor
+    // depth, so what lies behind them stays visible.
+    glAlphaFunc(GL_GREATER, 0.1F);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void setupRenderer(std::uint32_t& tileset) {
+    setupGlState();
+    decodeTexture(tileset, tilesetImage);
+    if (glContextReady()) {
+        loadProjection();
+    }
+}
+
+void onWindowResize(int width, int height) {
+    if (!glContextReady()) {
+        return;
+    }
+    // A minimised window reports height 0; keep a one-pixel viewport.
+    glViewport(0, 0, width, height == 0 ? 1 : height);
+    loadProjection();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void clearFrame() {
+    if (glContextReady()) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+// The view is always 256 x 192 world pixels, stretched over the window, seen
+// from 830 units above the map looking straight down.
+inline constexpr double viewLeft = -128.0;
+inline constexpr double viewRight = 128.0;
+inline constexpr double viewBottom = -96.0;
+inline constexpr double viewTop = 96.0;
+inline constexpr double viewNear = 100.0;
+inline constexpr double viewFar = 1500.0;
+
+// The fixed render state, set once: depth, blending, alpha test, culling,
+// texturing.
+void setupGlState();
+
+// The fixed state, the tile atlas decoded into `tileset`, and the projection.
+void setupRenderer(std::uint32_t& tileset);
+
+// Viewport and projection for a window of this many pixels.
+void onWindowResize(int width, int height);
+
+// Clears colour and depth for a new frame.
+void clearFrame();
+
+// Looks straight down on the point (px, py), in world pixels, kept far enough
+// inside the World's level that the view never shows past its edges.
+void setCamera(int px, int py);
