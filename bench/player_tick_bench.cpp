@@ -38,7 +38,7 @@ struct Scene {
 
 void standing(benchmark::State& state) {
     Scene scene;
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         scene.player.update();
         benchmark::DoNotOptimize(scene.player.x);
     }
@@ -50,7 +50,7 @@ void running(benchmark::State& state) {
     scene.player.x = 100U << 8;
     scene.player.y = (17U * 16U - 13U) << 8;  // standing on row 17
     std::uint32_t n = 0;
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         const bool right = (n++ / 128U) % 2U == 0U;
         inputState().firstInput.right = right ? 1 : 0;
         inputState().firstInput.left = right ? 0 : 1;
@@ -63,7 +63,7 @@ void running(benchmark::State& state) {
 void jumping(benchmark::State& state) {
     Scene scene;
     inputState().secondInput.keyX = 1;
-    for (auto _ : state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
         scene.player.update();
         benchmark::DoNotOptimize(scene.player.y);
     }

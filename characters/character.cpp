@@ -85,6 +85,9 @@ Player::Player() {
 
 void Player::update() {
     PlayerMotion& motion = playerMotion();
+    if (animation == nullptr || motion.walkAnimation == nullptr || motion.airAnimation == nullptr) {
+        return;  // not set up as a Player: nothing to move or show
+    }
     const InputState& input = inputState();
     World& world = World::instance();
     const Level* level = world.level;

@@ -74,7 +74,7 @@ TEST(Level, AllOpenCellsFormOneRegion) {
             if (c < 0 || r < 0 || c >= level.width || r >= level.height) {
                 continue;
             }
-            const auto j = static_cast<std::size_t>(c + level.width * r);
+            const auto j = static_cast<std::size_t>(c) + level.width * static_cast<std::size_t>(r);
             if (!seen[j] && !solidTile(level.tiles[j])) {
                 seen[j] = true;
                 todo.push_back(j);
