@@ -35,7 +35,9 @@ class PlayerWorld : public testing::Test {
     void useMap(const std::vector<std::string>& rows) {
         level.width = static_cast<std::uint16_t>(rows.front().size());
         level.height = static_cast<std::uint16_t>(rows.size());
-        level.tiles.assign(static_cast<std::size_t>(level.width) * level.height, TileWord{0});
+        // A fresh vector, so its capacity is exact and the sanitizer sees any read past it.
+        level.tiles =
+            std::vector<TileWord>(static_cast<std::size_t>(level.width) * level.height, 0);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             for (std::size_t c = 0; c < rows[r].size(); ++c) {
                 level.tiles[c + level.width * r] = rows[r][c] == '#' ? 0x4000 : 0;
