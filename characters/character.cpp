@@ -26,9 +26,7 @@ PlayerAnimations& playerAnimations() {
 
 // All seven frames are 16 x 27 texels along the top of the sheet, 16 apart,
 // each shown for 13 ticks.
-constexpr AnimFrame spriteFrame(std::uint8_t u) {
-    return AnimFrame{u, 0, 16, 27, 13};
-}
+constexpr AnimFrame spriteFrame(std::uint8_t u) { return AnimFrame{u, 0, 16, 27, 13}; }
 
 constexpr std::int32_t acceleration = 200;
 constexpr std::int32_t speedLimit = 800;

@@ -10,12 +10,12 @@
 namespace {
 
 class Stone : public Character {
-  public:
+public:
     void update() override {}
 };
 
 class GameRunTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         playerMotion() = {};
         inputState() = {};

@@ -15,7 +15,7 @@
 // A player on the embedded level, or on a small hand-drawn one, with all the
 // process-wide state (motion, keys, World) fresh for every test.
 class PlayerWorld : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         playerMotion() = {};
         inputState() = {};

@@ -12,7 +12,7 @@ namespace {
 
 // Something other than the player that the grid does file.
 class Stone : public Character {
-  public:
+public:
     void update() override {}
 };
 
@@ -34,7 +34,7 @@ std::vector<Character*> listed(const GridCell& cell) {
 }
 
 class Grid : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         playerMotion() = {};
         resetWorld(world);
