@@ -3,9 +3,12 @@
 #include "world/world.hpp"
 
 GameRun::GameRun() {
-    // The level comes first; the World is cleared before it is wired, and the
-    // grid can only be built once it names both.
+    // The level comes first, though the player is the first member, so both are
+    // made here rather than in member order. The World is cleared before it is
+    // wired, and the grid can only be built once it names both.
+    // cppcheck-suppress useInitializationList
     level = std::make_unique<Level>();
+    // cppcheck-suppress useInitializationList
     player = std::make_unique<Player>();
     World& world = World::instance();
     resetWorld(world);
