@@ -3,8 +3,10 @@
 #include "app/frame_pacer.hpp"
 #include "app/input.hpp"
 #include "app/window.hpp"
+#include "render/draw.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
+#include "world/world.hpp"
 
 int main() {
     initWindow();
@@ -14,6 +16,7 @@ int main() {
         pollInput(windowInput());
         measurePass(framePacer(), clockSeconds());
         clearFrame();
+        drawScene(World::instance());
         handleEventsAndSwap();
         pacePass(framePacer(), sleepSeconds);
     } while (windowOpen());
