@@ -62,6 +62,8 @@ void resizeTestWindow(int width, int height) {
             break;
         }
     }
+    // As in the game, a swap lets the driver pick up the new drawable size.
+    glfwSwapBuffers(window);
     glfwPollEvents();
 }
 
