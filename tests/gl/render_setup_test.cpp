@@ -31,7 +31,7 @@ std::vector<std::uint8_t> readTexture(std::uint32_t name) {
 }
 
 std::array<int, 4> texelOf(const std::vector<std::uint8_t>& rgba, int u, int v) {
-    const auto at = static_cast<std::size_t>(4 * (u + 128 * v));
+    const auto at = 4 * static_cast<std::size_t>(u + 128 * v);
     return {rgba[at], rgba[at + 1], rgba[at + 2], rgba[at + 3]};
 }
 
