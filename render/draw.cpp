@@ -24,9 +24,7 @@ constexpr int frontHeight = 1;
 constexpr int spriteHeight = 0;
 constexpr int backHeight = -1;
 
-float texelCoord(int texel) {
-    return static_cast<float>(texel) / static_cast<float>(imageSide);
-}
+float texelCoord(int texel) { return static_cast<float>(texel) / static_cast<float>(imageSide); }
 
 // One tile as a quad of its own, corners counter-clockwise on screen so it
 // faces the camera. White before every vertex leaves the texels as they are.

@@ -78,9 +78,7 @@ Seen seenAt(int x, int yFromTop) {
     return {Seen::other, red, green};
 }
 
-Seen tileSeen(int n) {
-    return {Seen::tile, n, 0};
-}
+Seen tileSeen(int n) { return {Seen::tile, n, 0}; }
 constexpr Seen nothingSeen{Seen::nothing, 0, 0};
 
 // One quad as OpenGL passed it on to the rasteriser, in world pixels.
@@ -166,7 +164,7 @@ int tileNumberOf(const DrawnQuad& quad) {
 }
 
 class Drawing : public GlTest {
-  protected:
+protected:
     void SetUp() override {
         GlTest::SetUp();
         if (HasFatalFailure()) {
@@ -212,12 +210,8 @@ class Drawing : public GlTest {
 };
 
 // Window pixel of a world pixel's top-left corner, camera on (cx, cy), 512 x 384.
-int windowX(int worldX, int cameraX) {
-    return 2 * (worldX - cameraX + 128);
-}
-int windowY(int worldY, int cameraY) {
-    return 2 * (worldY - cameraY + 96);
-}
+int windowX(int worldX, int cameraX) { return 2 * (worldX - cameraX + 128); }
+int windowY(int worldY, int cameraY) { return 2 * (worldY - cameraY + 96); }
 
 std::array<float, 2> cameraCentre() {
     std::array<GLfloat, 16> modelView{};

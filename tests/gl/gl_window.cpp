@@ -118,9 +118,7 @@ void saveScreenshot(const std::string& name) {
     }
 }
 
-int channel5(int byte) {
-    return (byte * 31 + 127) / 255;
-}
+int channel5(int byte) { return (byte * 31 + 127) / 255; }
 
 std::uint32_t uploadImage(const Image16& image) {
     std::uint32_t name = 0;

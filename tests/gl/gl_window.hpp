@@ -54,7 +54,7 @@ std::unique_ptr<Level> blankLevel(int width, int height);
 // Every test starts from the state start-up leaves: the fixed state, the
 // window at 512 x 384 with its projection, a cleared frame, an empty World.
 class GlTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 };
