@@ -26,9 +26,7 @@ PlayerAnimations& playerAnimations() {
 
 // All seven frames are 16 x 27 texels along the top of the sheet, 16 apart,
 // each shown for 13 ticks.
-constexpr AnimFrame spriteFrame(std::uint8_t u) {
-    return AnimFrame{u, 0, 16, 27, 13};
-}
+constexpr AnimFrame spriteFrame(std::uint8_t u) { return AnimFrame{u, 0, 16, 27, 13}; }
 
 constexpr std::int32_t acceleration = 200;
 constexpr std::int32_t speedLimit = 800;
@@ -85,6 +83,9 @@ Player::Player() {
 
 void Player::update() {
     PlayerMotion& motion = playerMotion();
+    if (animation == nullptr || motion.walkAnimation == nullptr || motion.airAnimation == nullptr) {
+        return;  // not set up as a Player: nothing to move or show
+    }
     const InputState& input = inputState();
     World& world = World::instance();
     const Level* level = world.level;

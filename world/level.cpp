@@ -8,9 +8,11 @@ Level::Level()
     : width(static_cast<std::uint16_t>(levelColumns)),
       height(static_cast<std::uint16_t>(levelRows)),
       tiles(static_cast<std::size_t>(levelCells), TileWord{0}) {
-    for (int column = 0; column < levelColumns; ++column) {
-        for (int row = 0; row < levelRows; ++row) {
-            const auto i = static_cast<std::size_t>(column + levelColumns * row);
+    const auto columns = static_cast<std::size_t>(levelColumns);
+    const auto rows = static_cast<std::size_t>(levelRows);
+    for (std::size_t column = 0; column < columns; ++column) {
+        for (std::size_t row = 0; row < rows; ++row) {
+            const std::size_t i = column + columns * row;
             // Only the low seven bits of a tile number fit its field; bit 15 stays clear.
             const unsigned front = levelFrontLayer[i] & 0x7FU;
             const unsigned back = levelBackLayer[i] & 0x7FU;
