@@ -6,6 +6,7 @@
 #include "app/input.hpp"
 #include "app/window.hpp"
 #include "characters/character.hpp"
+#include "render/draw.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
 #include "world/game_run.hpp"
@@ -21,6 +22,7 @@ int main() {
         pollInput(windowInput());
         measurePass(framePacer(), clockSeconds());
         clearFrame();
+        drawScene(World::instance());
         World::instance().player->update();
         handleEventsAndSwap();
         pacePass(framePacer(), sleepSeconds);

@@ -1,12 +1,17 @@
 #include "render/render_state.hpp"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "assets/images.hpp"
+#include "render/camera.hpp"
 #include "render/gl_context.hpp"
 #include "render/texture.hpp"
+#include "world/level.hpp"
+#include "world/world.hpp"
 
 namespace {
 
@@ -65,4 +70,22 @@ void clearFrame() {
     if (glContextReady()) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
+}
+
+void setCamera(int px, int py) {
+    if (!glContextReady()) {
+        return;
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // The map size is read every frame: whatever level the World holds now.
+    // Without one there is no far edge to keep inside.
+    const Level* level = World::instance().level;
+    const CameraCentre centre =
+        level != nullptr ? clampCamera(px, py, level->width, level->height)
+                         : CameraCentre{std::max(px, viewHalfWidth), std::max(py, viewHalfHeight)};
+    const auto x = static_cast<double>(centre.x);
+    const auto y = static_cast<double>(centre.y);
+    // Straight down from 830 units above the map; screen-up is world -y.
+    gluLookAt(x, 830.0, y, x, 0.0, y, 0.0, 0.0, -1.0);
 }
