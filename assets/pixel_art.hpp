@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "render/atlas.hpp"
 #include "render/image16.hpp"
@@ -19,13 +21,24 @@
 //                                     and a blank line
 //
 // Every block number of the layout must appear exactly once. Anything wrong
-// (an unknown character, a short line, a missing or repeated block) reaches
-// artFault, which stops the build when the image is a constant.
+// (an unknown character, a short line, a missing or repeated block) stops the
+// build when the image is a constant, and throws when parsed at run time.
 
-// Not constexpr on purpose: reaching it during constant evaluation is a compile
-// error that names the fault; at run time it throws.
-inline void artFault(const char* what) {
-    throw std::invalid_argument(what);
+inline void throwArtFault(const char* what, int line) {
+    throw std::invalid_argument(std::string(what) + " (line " + std::to_string(line) + ")");
+}
+
+// While compiling, the read past this one-element array is what fails: the
+// compiler's message then shows the fault's text and, as the subscript, the
+// source line of the faulty art.
+constexpr void artFault(const char* what, int line) {
+    if (std::is_constant_evaluated()) {
+        const std::array<char, 1> faultyArtLine{};
+        if (faultyArtLine.data()[line > 0 ? line : 1] == 0) {
+            return;
+        }
+    }
+    throwArtFault(what, line);
 }
 
 struct ArtOrigin {
@@ -51,15 +64,17 @@ namespace pixel_art_detail {
 
 struct LineReader {
     std::string_view text;
+    int line;  // source line of the line last read
     std::size_t at = 0;
 
     constexpr bool done() const { return at >= text.size(); }
     constexpr std::string_view next() {
         const std::size_t end = text.find('\n', at);
         const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-        const std::string_view line = text.substr(at, stop - at);
+        const std::string_view result = text.substr(at, stop - at);
         at = stop + 1;
-        return line;
+        ++line;
+        return result;
     }
 };
 
@@ -82,19 +97,17 @@ constexpr std::string_view takeWord(std::string_view& rest) {
     return word;
 }
 
-constexpr int parseNumber(std::string_view word, int low, int high) {
-    if (word.empty() || word.size() > 3) {
-        artFault("art: expected a number");
-    }
+constexpr int parseNumber(std::string_view word, int low, int high, int line) {
     int value = 0;
     for (const char c : word) {
-        if (c < '0' || c > '9') {
-            artFault("art: expected a number");
+        if (c < '0' || c > '9' || value > high) {
+            artFault("art: expected a number", line);
+            return 0;
         }
         value = value * 10 + (c - '0');
     }
-    if (value < low || value > high) {
-        artFault("art: number out of range");
+    if (word.empty() || value < low || value > high) {
+        artFault("art: number missing or out of range", line);
     }
     return value;
 }
@@ -113,14 +126,19 @@ constexpr bool blankOrComment(std::string_view line) {
 
 }  // namespace pixel_art_detail
 
-constexpr Image16 imageFromArt(std::string_view text, const ArtLayout& layout) {
+// `firstLine` is the source line on which the text starts, so that faults
+// name the line to fix.
+constexpr Image16 imageFromArt(std::string_view text, const ArtLayout& layout, int firstLine = 1) {
     using namespace pixel_art_detail;
     Image16 image{};
     std::array<std::uint16_t, 128> colour{};
     std::array<bool, 128> known{};
     std::array<bool, 64> seen{};
+    if (layout.count > static_cast<int>(seen.size())) {
+        artFault("art: too many blocks for one picture", firstLine);
+    }
 
-    LineReader reader{text};
+    LineReader reader{text, firstLine - 1};
     while (!reader.done()) {
         const std::string_view line = reader.next();
         if (blankOrComment(line)) {
@@ -130,38 +148,42 @@ constexpr Image16 imageFromArt(std::string_view text, const ArtLayout& layout) {
         const std::string_view keyword = takeWord(rest);
         if (keyword == "colour") {
             const std::string_view name = takeWord(rest);
-            if (name.size() != 1 || name[0] <= ' ' || name[0] > '~' || name[0] == '.' ||
-                name[0] == '#') {
-                artFault("art: a colour needs one printable character other than '.' and '#'");
+            const auto c = static_cast<unsigned char>(name.empty() ? ' ' : name[0]);
+            if (name.size() != 1 || c <= ' ' || c > '~' || c == '.' || c == '#') {
+                artFault("art: a colour needs one printable character but '.' and '#'",
+                         reader.line);
+                continue;
             }
-            const auto c = static_cast<unsigned char>(name[0]);
             if (known[c]) {
-                artFault("art: colour character defined twice");
+                artFault("art: colour character defined twice", reader.line);
             }
-            const int red = parseNumber(takeWord(rest), 0, 31);
-            const int green = parseNumber(takeWord(rest), 0, 31);
-            const int blue = parseNumber(takeWord(rest), 0, 31);
+            const int red = parseNumber(takeWord(rest), 0, 31, reader.line);
+            const int green = parseNumber(takeWord(rest), 0, 31, reader.line);
+            const int blue = parseNumber(takeWord(rest), 0, 31, reader.line);
             known[c] = true;
             colour[c] = opaqueTexel(red, green, blue);
             continue;
         }
         if (keyword != layout.keyword) {
-            artFault("art: unknown line");
+            artFault("art: unknown line", reader.line);
+            continue;
         }
         const int number =
-            parseNumber(takeWord(rest), layout.first, layout.first + layout.count - 1);
+            parseNumber(takeWord(rest), layout.first, layout.first + layout.count - 1, reader.line);
         if (seen[number - layout.first]) {
-            artFault("art: block drawn twice");
+            artFault("art: block drawn twice", reader.line);
         }
         seen[number - layout.first] = true;
         const ArtOrigin origin = layout.origin(number);
         for (int row = 0; row < layout.height; ++row) {
             if (reader.done()) {
-                artFault("art: block too short");
+                artFault("art: block too short", reader.line);
+                break;
             }
             const std::string_view texels = reader.next();
             if (static_cast<int>(texels.size()) != layout.width) {
-                artFault("art: block line of the wrong width");
+                artFault("art: block line of the wrong width", reader.line);
+                break;
             }
             for (int column = 0; column < layout.width; ++column) {
                 const auto c = static_cast<unsigned char>(texels[column]);
@@ -169,20 +191,21 @@ constexpr Image16 imageFromArt(std::string_view text, const ArtLayout& layout) {
                     continue;
                 }
                 if (c >= 128 || !known[c]) {
-                    artFault("art: character not in the legend");
+                    artFault("art: character not in the legend", reader.line);
+                    continue;
                 }
                 setTexelWord(image, origin.u + column, origin.v + row, colour[c]);
             }
         }
-        // A blank line (or a comment) closes each block, so an extra picture line
-        // is caught here rather than read as something else.
+        // A blank line (or a comment) closes each block, so an extra picture
+        // line is caught here rather than read as something else.
         if (!reader.done() && !blankOrComment(reader.next())) {
-            artFault("art: block too tall");
+            artFault("art: block too tall", reader.line);
         }
     }
     for (int k = 0; k < layout.count; ++k) {
         if (!seen[k]) {
-            artFault("art: block missing");
+            artFault("art: block missing", reader.line);
         }
     }
     return image;

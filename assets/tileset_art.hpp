@@ -4,6 +4,7 @@
 // 56 tiles, each a labelled 16 x 16 block ('.' is transparent). Tile n lands
 // in slot column (n - 1) % 7, slot row (n - 1) / 7; the eighth slot column
 // stays empty. Turned into tilesetImage while compiling (pixel_art.hpp).
+inline constexpr int tilesetArtLine = __LINE__ + 1;
 inline constexpr char tilesetArt[] = R"art(
 colour e  6  4  3  earth base, earth fill
 colour b 10  6  4  earth specks, roots
@@ -91,39 +92,39 @@ tile 4 tuft
 
 tile 5 bush, left half
 ................
-.............yyy
-............yyGG
-........yyyyyGGG
-.......yyyGGGGgg
-......yyyGGGGyyy
-.....yyGGGGgyyyG
-...yyyGGGggyyyGG
-..yyGGGGggyyGGGG
-..yGGGggggGGGGGg
-.GGGGgggggGGGggg
-.GGggggggkGGgggg
-..gggggkkkgggggg
-..gggkkkkkgggggg
-...kkkkkk..kkkkk
-.....kk.....kkkk
+................
+................
+.........yyGG..y
+........yyGGGG.G
+........GGGGgg.G
+....yyyGGGGgyyyG
+...yyGGGGggyyGGG
+...GGGGgyygGGGGG
+...GGGyyGGGGGGgg
+...yggyGGGGgGgyy
+.yyGGGGGGGgggyyG
+.GGGGgGGgggggGGG
+GGGggggggggkGGGG
+.GgggkggggkkkGgg
+.kkgkkkkkkkkkkkg
 
 tile 6 bush, right half
 ................
-GG..............
-GGg.............
-gggyyGG.........
-gggkGGGg........
-yGkkGgggg.......
-GGGGgggggy......
-GGgggggggGGG....
-GggggggkkGGgg...
-ggggggkkkgggg...
-gggggkkkkggggk..
-gggkkkkkggggkk..
-gkkkkkkgggkkk...
-kkkkkgggkkkkk...
-kkkk..kkkkkk....
-kkk.....kk......
+................
+yyyGG...........
+yGGGGG..........
+GGGGgg..........
+GGggggyyGG......
+GggggyGGGGg.....
+GGgyyyGGGgg.....
+ggyyGGGGGgg.....
+ggGGGGGgggyyG...
+GGGGGggggyGGGG..
+GGGGggyyGGGGggg.
+GggggyGGGGggggk.
+ggggGGGGgggggk..
+gggkGGggggkkkk..
+kkkkkgkkgkkkkk..
 
 tile 7 earth fill
 eeeeeeeeeeeeeeee
@@ -144,19 +145,19 @@ eeeeeeeeeeeeeeee
 eeeeeeeeeeeeeeee
 
 tile 8 grass top, left end
-..yyyyyyyyyyyyyy
+...yyyyyyyyyyyyy
 .yyyyyyyyyyyyyyy
-bTTTTTGGGGGGGGGG
-bTTTTTGGGGGGGGGG
-bTTTtTgGgGGgGggG
-bTtTttggdggggggg
-btttdtdgeggdgddg
-btdtedbdegdedeed
-.teteeeeedeeeeee
-.dedeeeeeeeeeeee
+yTTTGGGGGGGGGGGG
+TTtTTGGGGGGGGGGG
+tTTtTgggGGgGGGGG
+tTttTtgggggggggG
+.tTtdtddggdggggg
+.t.tddbegdbgdgdg
+.t.deeeedeededeg
+..beeeeeeeeeeeed
 .beeeeeeeeeeeeee
-.beeeeeeeeebeebe
-.beeeeeeeeeeeeee
+..beeeeeeeebeebe
+..beeeeeeeeeeeee
 .blbeeeeeeeeeeee
 .bbbbeeeeeelbeee
 .beeeeeeeeebbbee
@@ -252,37 +253,37 @@ ebeeeeeeeeeeeeee
 eeeeeeeeeeeeeeee
 
 tile 14 grass top, right end
-yyyyyyyyyyyyyy..
+yyyyyyyyyyyyy...
 yyyyyyyyyyyyyyy.
-GGGGGGGGGGTTTTTb
-GGGGGGGGGGTTTTTb
-gggGGGGGgGTTTTTb
-ggggGgggggttTtTb
-dddgggggdgtttttb
-eeeggddgeddttdtb
-eeedgeedeeedtet.
-eeeedeeeeeeeded.
+GGGGGGGGGGGGTTTy
+GGGGGGGGGGGTTtTT
+ggGgGGgGGggTtTTt
+ggGgggdGgdtTttTt
+ddgdggbggetdtTt.
+eegedgegdeddt.t.
+eegeedegeeeed.t.
+eedeeeedeeeeeb..
 eeeeeeeeeeeeeeb.
-eeeeeebbeeleeeb.
-eeeeeebeeeeeeeb.
+eeeeeebbeeleeb..
+eeeeeebeeeeeeb..
 eeeeeeeeeeeeeeb.
 eeeeebbeleeeeeb.
 eeeeebeeeeeeeeb.
 
 tile 15 bare top, left end
 ...lllllllllllll
-..leeeeeeeeeeeee
+..lbeeeeeeeeeeee
+.lbeeeeeeeeeeeee
 .beeeeeeeeeeeeee
-.beeeeeeeeeeeeee
-.beeeeeeebeeeeee
+beeeeeeeebeeeeee
 beeeeeeeeeeeeebb
-beeeeeeeeeeeeeeb
-beeeeeeeeeebbeee
-.beeeeeeeeeebeee
-.beeeleeebbeeeee
+.beeeeeeeeeeeeeb
+.beeeeeeeeebbeee
+..beeeeeeeeebeee
+..beeleeebbeeeee
 .beebbbeeebeeeee
 .bleeeeeeeeeeeee
-.bbbeeeeeeleeeee
+bbbbeeeeeeleeeee
 .beeeeeeeeeeeeee
 .beeeeeeeeeeeeee
 .beeeeeeeeeeeeee
@@ -379,18 +380,18 @@ eeeeeeeeeeeeeeee
 
 tile 21 bare top, right end
 lllllllllllll...
-eeeeeeeeeeeeel..
-eeeeeeeeebbeeeb.
+eeeeeeeeeeeebl..
+eeeeeeeeebbeebl.
 eeeeeeeeebeeeeb.
-eeeeeeeeeeeeeeb.
 eeeeeeeeeeeeeeeb
 eeeeeeeeeeeeeeeb
-eeeeeeeeeeeeeebb
-eeebeeeeebleeeb.
-eeeeeeeebbbeeeb.
-eeeeeeeeeeeeeel.
 eeeeeeeeeeeeeeb.
-eeebbeeeeeeeeeb.
+eeeeeeeeeeeeeeb.
+eeebeeeeebleeb..
+eeeeeeeebbbeeb..
+eeeeeeeeeeeeeeb.
+eeeeeeeeeeeeeeb.
+eeebbeeeeeeeeeeb
 beebeeeeeleeebb.
 eeeeeeeebbbeeeb.
 eeeeeeeeeeeeeeb.
@@ -785,10 +786,10 @@ tile 43 bottom-left corner
 ...beeeeeeeeeeee
 ....beeeeeeeeeee
 .....beeeeeeeeee
-......beeeeeeeee
-.......beeeee.lb
-.........ebe....
-..........e.....
+......beeeebbeee
+.......bbee..blb
+.........bb.....
+..........b.....
 ................
 
 tile 44 earth
@@ -893,10 +894,10 @@ eeeeeeeebleeb...
 eeeeeeeeeeeeb...
 eeeeeeeeebbb....
 eeeeeeeeebb.....
-eeeeleeeeb......
-ee.eeeeeb.......
-....eee.........
-.....e..........
+eeebleeeeb......
+bbb..eebb.......
+.....eb.........
+.....b..........
 ................
 
 tile 50 sky
@@ -929,11 +930,11 @@ eeeeeeeeeeeeeeee
 eleeeeeeelbeeeee
 bbbeeeeeeeeeeeee
 eeeeeeeeeeeebeee
-eeeeeeeeeeeeeeee
-eleeee..eeeee.ee
-..eee....ele....
-...e......ee....
-..........e.....
+eeeeebbeeeeebbee
+bleeb..bbeeb..bb
+..be.....bl.....
+...e......b.....
+...b............
 
 tile 52 underside
 eeeeeeeeeeeeeeee
@@ -947,11 +948,11 @@ eeeeeeeeeeeeeeee
 eeebeeeeeeeeeele
 eeeeeeeeeeeeebbb
 eeeeeeeeeeeeeeee
-eeeeeeeeeeeeeeee
-ebbe.eeeeee.eeee
-.ee...eee....e..
-......ee........
-.......e........
+eeeebbeeeeebeeee
+bbbb..ebebb.ebbb
+.bb...e.b...e...
+......b.....e...
+............b...
 
 tile 53 underside
 eeeeeeeeeeeeeeee
@@ -965,11 +966,11 @@ eeeeeeeeeeeeeeee
 eeeeeeeeeeeeeeee
 elbeeebbeeeeeeee
 ebbbeeebebeeeeee
-eeeeeeeeeeeeeeee
-e..eeeeee..eeeee
-....ebb.....ee..
-.....e......e...
-.....e..........
+ebbeeeeebbeeeeee
+b..bbeeb..bbeebb
+.....bb.....be..
+.....e.......b..
+.....b..........
 
 tile 54 underside
 eeeeeeeeeeeeeeee
@@ -983,45 +984,45 @@ eeeeeeeeeeeeeebb
 eeeeeeeeeeeeeeee
 eeeeeeeeebeeeeee
 eeebbeeeeeeeeeee
-eeeeeeleeeeeeeee
-eeeb..eeeeeeeeee
-..e....eee..eee.
-........e....e..
-.............e..
+eeebbeleebbeeeee
+bbe..beeb..bbebb
+..e...be.....b..
+..b....e........
+.......b........
 
 tile 55 roots
 ................
 ................
-................
-....l......l....
-...b.b....b.....
-..b...b..b...l..
-.l....b.b...b...
-..b...bb...b....
-...b..b...b..l..
-...bb.b..bb.b...
-....b.bb.b..b...
-.l..bb.b.b.b....
-..b..b.bbbb.....
-...bb..bb.b.....
-....bb.bb.bb....
-....bbbbbbbbb...
+......l.........
+......b.l....l..
+......bb....b...
+.....b....l.b...
+....lb..e..b....
+.l.l.b..le.b....
+.b.b..b.be.bl.l.
+.bl.b.blebb..lb.
+..b..b..e.bl.b..
+l.b..b.e..b..be.
+.bbblb.e.b..eb.l
+...b..b.eb.eb.b.
+...bb.ebbeb.b...
+..bbbbbbbbbbb...
 
 tile 56 roots
 ................
 ................
-................
-..........l.....
-.l.......b......
-..b..l..b...l...
-..b...b.b..b....
-...b..b.b.b.....
-...b.b..bb...l..
-....bb..b...b...
-.l..b..bb..b....
-..b.b.b.b.bb....
-...bbb..bbb.....
-....bb..bb......
-....bbb.bbb.....
-...bbbbbbbbbb...
+.........l......
+..l....l.b......
+...b....bb......
+...b.l....b.....
+....b..e..bl....
+....b.el..b.l.l.
+.l.lb.eb.b..b.b.
+.bl..bbelb.b.lb.
+..b.lb.e..b..b..
+.eb..b..e.b..b.l
+l.be..b.e.blbbb.
+.b.be.be.b..b...
+...b.bebbe.bb...
+...bbbbbbbbbbb..
 )art";
