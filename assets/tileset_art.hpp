@@ -94,37 +94,37 @@ tile 5 bush, left half
 ................
 ................
 ................
-.........yyGG..y
-........yyGGGG.G
+..........yy....
+........yyGGGG.y
 ........GGGGgg.G
-....yyyGGGGgyyyG
-...yyGGGGggyyGGG
-...GGGGgyygGGGGG
-...GGGyyGGGGGGgg
-...yggyGGGGgGgyy
-.yyGGGGGGGgggyyG
-.GGGGgGGgggggGGG
-GGGggggggggkGGGG
-.GgggkggggkkkGgg
-.kkgkkkkkkkkkkkg
+.....yy.GGGggyyG
+....yGGGGgggyGGG
+...yGGGgyygyGGGG
+...GGGyyyGGGGGgg
+...GggyGGGGgGggy
+..yGGGGGGGgggyyG
+.yGGGgGGggggkGGG
+.GGggggggggkkGGG
+.GgggkgggkkkkGgg
+..kkkkkkkkkkkkkg
 
 tile 6 bush, right half
 ................
 ................
-yyyGG...........
-yGGGGG..........
+.yyG............
+yGGGG...........
 GGGGgg..........
 GGggggyyGG......
-GggggyGGGGg.....
-GGgyyyGGGgg.....
-ggyyGGGGGgg.....
-ggGGGGGgggyyG...
-GGGGGggggyGGGG..
-GGGGggyyGGGGggg.
-GggggyGGGGggggk.
-ggggGGGGgggggk..
-gggkGGggggkkkk..
-kkkkkgkkgkkkkk..
+GggggyyGGGg.....
+GgggyyGGGgg.....
+ggkyGGGGggg.....
+ggyGGGGggkyyG...
+ykGGGggggyGGGG..
+GGGGggyyGGGGgg..
+GggggyGGGGgggg..
+gggkgGGGggggkk..
+ggkkkGgggggkkk..
+kkkkkgkkkkkkkk..
 
 tile 7 earth fill
 eeeeeeeeeeeeeeee
@@ -1004,9 +1004,9 @@ tile 55 roots
 ..b..b..e.bl.b..
 l.b..b.e..b..be.
 .bbblb.e.b..eb.l
-...b..b.eb.eb.b.
-...bb.ebbeb.b...
-..bbbbbbbbbbb...
+...bb.ebbebeb.b.
+..bbbbbbbbbbbb..
+.bbebbbebbbbbeb.
 
 tile 56 roots
 ................
@@ -1022,7 +1022,7 @@ tile 56 roots
 .l.b.le.b.b.b.l.
 .e.b..e..b..bb.l
 .e..bb.e.b..b.b.
-..e.b.leb..b..b.
-..ebbeebbb.ebb..
-..bbbbbbbbbbbb..
+..b.bbeebbbbebb.
+..bbbbbbbbbbbbb.
+.bebbbbebbbbebb.
 )art";
