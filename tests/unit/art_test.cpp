@@ -41,28 +41,14 @@ int opaqueTexels(int tile) {
     return count;
 }
 
-// First opaque column of a tile row from the left (or the right), 16 if none.
-int edgeFromLeft(int tile, int y) {
-    int x = 0;
-    while (x < 16 && !texelOpaque(tileTexel(tile, x, y))) {
-        ++x;
+// How many transparent texels a tile shows from (x, y) onwards in steps of
+// (dx, dy) before the first opaque one: the depth of its ragged margin there.
+int clearRun(int tile, int x, int y, int dx, int dy) {
+    int run = 0;
+    while (run < 16 && !texelOpaque(tileTexel(tile, x + run * dx, y + run * dy))) {
+        ++run;
     }
-    return x;
-}
-int edgeFromRight(int tile, int y) {
-    int x = 0;
-    while (x < 16 && !texelOpaque(tileTexel(tile, 15 - x, y))) {
-        ++x;
-    }
-    return x;
-}
-// Lowest opaque row of a tile column, -1 if none.
-int lowestOpaque(int tile, int x) {
-    int y = 15;
-    while (y >= 0 && !texelOpaque(tileTexel(tile, x, y))) {
-        --y;
-    }
-    return y;
+    return run;
 }
 
 int frontTile(int column, int row) {
@@ -143,14 +129,7 @@ TEST(Atlas, DecorationsAreMostlyClearAndStandOnTheBottomEdge) {
     }
     // The two bush halves meet: the outline is as high, give or take a
     // texel, on both sides of the seam.
-    auto highestOpaque = [](int tile, int x) {
-        int y = 0;
-        while (y < 16 && !texelOpaque(tileTexel(tile, x, y))) {
-            ++y;
-        }
-        return y;
-    };
-    EXPECT_LE(std::abs(highestOpaque(5, 15) - highestOpaque(6, 0)), 1);
+    EXPECT_LE(std::abs(clearRun(5, 15, 0, 0, 1) - clearRun(6, 0, 0, 0, 1)), 1);
 }
 
 TEST(Atlas, GrassTopsCarryTheBandAlongTheirTopEdge) {
@@ -192,12 +171,12 @@ TEST(Atlas, RaggedPiecesContinueEachOtherAcrossTheLevel) {
             if (row + 1 < levelRows && solid(column, row + 1)) {
                 const int below = frontTile(column, row + 1);
                 if (leftEdge.count(here) != 0 && leftEdge.count(below) != 0) {
-                    EXPECT_EQ(edgeFromLeft(here, 15), edgeFromLeft(below, 0))
+                    EXPECT_EQ(clearRun(here, 0, 15, 1, 0), clearRun(below, 0, 0, 1, 0))
                         << "cell " << column << ", " << row;
                     ++joins;
                 }
                 if (rightEdge.count(here) != 0 && rightEdge.count(below) != 0) {
-                    EXPECT_EQ(edgeFromRight(here, 15), edgeFromRight(below, 0))
+                    EXPECT_EQ(clearRun(here, 15, 15, -1, 0), clearRun(below, 15, 0, -1, 0))
                         << "cell " << column << ", " << row;
                     ++joins;
                 }
@@ -205,7 +184,7 @@ TEST(Atlas, RaggedPiecesContinueEachOtherAcrossTheLevel) {
             if (column + 1 < levelColumns && solid(column + 1, row)) {
                 const int right = frontTile(column + 1, row);
                 if (underEdge.count(here) != 0 && underEdge.count(right) != 0) {
-                    EXPECT_EQ(lowestOpaque(here, 15), lowestOpaque(right, 0))
+                    EXPECT_EQ(clearRun(here, 15, 15, 0, -1), clearRun(right, 0, 15, 0, -1))
                         << "cell " << column << ", " << row;
                     ++joins;
                 }
