@@ -69,8 +69,12 @@ struct LineReader {
 
     constexpr bool done() const { return at >= text.size(); }
     constexpr std::string_view next() {
-        const std::size_t end = text.find('\n', at);
-        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
+        // A plain loop rather than find(): some sanitizer builds cannot
+        // evaluate the library's search while compiling.
+        std::size_t stop = at;
+        while (stop < text.size() && text[stop] != '\n') {
+            ++stop;
+        }
         const std::string_view result = text.substr(at, stop - at);
         at = stop + 1;
         ++line;
