@@ -214,6 +214,22 @@ TEST(Images, UseOnlyTheirOwnColours) {
             }
         }
     }
+    // The darkest green belongs to the bush, the tuft greens to the tufts and
+    // the grass of the two grass-top ends.
+    const std::set<std::uint16_t> tuftGreens{colour(5, 14, 7), colour(11, 18, 5)};
+    for (int tile = 1; tile <= 56; ++tile) {
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const std::uint16_t texel = tileTexel(tile, x, y);
+                if (texel == colour(4, 8, 2)) {
+                    EXPECT_TRUE(tile == 5 || tile == 6) << "tile " << tile;
+                }
+                if (tuftGreens.count(texel) != 0) {
+                    EXPECT_TRUE(tile <= 4 || tile == 8 || tile == 14) << "tile " << tile;
+                }
+            }
+        }
+    }
     // The dark blue marks two texels of the creature, in every frame.
     for (int frame = 0; frame < 7; ++frame) {
         int count = 0;
