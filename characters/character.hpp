@@ -16,12 +16,12 @@ public:
     // One game tick.
     virtual void update() = 0;
 
-    std::uint32_t texture = 0;         // sprite sheet
-    Animation* animation = nullptr;    // not owned; its frame gives the box
-    std::uint8_t facing = 1;           // 1 right, 0 left (drawn mirrored)
-    std::uint32_t x = 0x1400;          // centre, 20 px
-    std::uint32_t y = 0x7200;          // centre, 114 px
-    Character* cellNext = nullptr;     // cell list links
+    std::uint32_t texture = 0;       // sprite sheet
+    Animation* animation = nullptr;  // not owned; its frame gives the box
+    std::uint8_t facing = 1;         // 1 right, 0 left (drawn mirrored)
+    std::uint32_t x = 0x1400;        // centre, 20 px
+    std::uint32_t y = 0x7200;        // centre, 114 px
+    Character* cellNext = nullptr;   // cell list links
     Character* cellPrev = nullptr;
 };
 

@@ -52,11 +52,11 @@ TEST_F(Poll, EachKeyLandsInItsOwnFlagOfBothRecords) {
         int code;
         std::uint8_t InputSnapshot::*flag;
     } keys[] = {
-        {GLFW_KEY_A, &InputSnapshot::keyA},       {GLFW_KEY_X, &InputSnapshot::keyX},
-        {GLFW_KEY_Z, &InputSnapshot::keyZ},       {GLFW_KEY_UP, &InputSnapshot::up},
-        {GLFW_KEY_S, &InputSnapshot::keyS},       {GLFW_KEY_Q, &InputSnapshot::keyQ},
-        {GLFW_KEY_LEFT, &InputSnapshot::left},    {GLFW_KEY_RIGHT, &InputSnapshot::right},
-        {GLFW_KEY_DOWN, &InputSnapshot::down},    {GLFW_KEY_W, &InputSnapshot::keyW},
+        {GLFW_KEY_A, &InputSnapshot::keyA},    {GLFW_KEY_X, &InputSnapshot::keyX},
+        {GLFW_KEY_Z, &InputSnapshot::keyZ},    {GLFW_KEY_UP, &InputSnapshot::up},
+        {GLFW_KEY_S, &InputSnapshot::keyS},    {GLFW_KEY_Q, &InputSnapshot::keyQ},
+        {GLFW_KEY_LEFT, &InputSnapshot::left}, {GLFW_KEY_RIGHT, &InputSnapshot::right},
+        {GLFW_KEY_DOWN, &InputSnapshot::down}, {GLFW_KEY_W, &InputSnapshot::keyW},
     };
     for (const auto& held : keys) {
         heldKeys = {held.code};

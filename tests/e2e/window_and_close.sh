@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The game opens its 512 x 384 window titled "Torvik", says what it set up,
+# and ends with status 0 soon after a window manager asks it to close.
+source "$(dirname "$0")/common.sh"
+
+start_game
+geometry=$(xwininfo -id "$WINDOW")
+grep -q "Width: 512" <<<"$geometry" || fail "window width: $geometry"
+grep -q "Height: 384" <<<"$geometry" || fail "window height: $geometry"
+[ "$(xdotool getwindowname "$WINDOW")" = "Torvik" ] || fail "window title"
+
+wait_for_lines 4
+mapfile -t lines <"$E2E_OUT/stdout.txt"
+[ "${#lines[@]}" -eq 4 ] || fail "expected exactly 4 start-up lines, got ${#lines[@]}"
+[[ "${lines[0]}" =~ ^GLFW\ Version:\ 3\.[0-9]+\.[0-9]+$ ]] || fail "version line: ${lines[0]}"
+[ "${lines[1]}" = "Setting up OpenGL" ] || fail "set-up line: ${lines[1]}"
+[[ "${lines[2]}" =~ ^Texture\ generated\ \(size:\ 128x128,\ id:\ [1-9][0-9]*\)$ ]] ||
+  fail "atlas texture line: ${lines[2]}"
+[[ "${lines[3]}" =~ ^Texture\ generated\ \(size:\ 128x128,\ id:\ [1-9][0-9]*\)$ ]] ||
+  fail "sprite texture line: ${lines[3]}"
+[ "${lines[2]}" != "${lines[3]}" ] || fail "both textures got the same name"
+
+sleep 1  # let it run a while
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended by itself"
+close_game
+[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
+[ "$CLOSE_MS" -le 1000 ] || fail "took $CLOSE_MS ms to end after the close request"
+echo "closed in $CLOSE_MS ms with status 0"

@@ -1,0 +1,78 @@
+// Measures the real game's pass rate without changing it: preloaded into the
+// game, it notes the time of every event poll (one per main-loop pass) and,
+// when the game exits, reports the rate, its spread, CPU time and peak memory.
+//
+//   LD_PRELOAD=build/tools/libtorvik_pass_meter.so PASS_METER_OUT=figures.txt build/torvik
+
+#include <dlfcn.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Meter {
+    std::vector<Clock::time_point> polls;
+    Meter() { polls.reserve(1U << 20U); }
+    Meter(const Meter&) = delete;
+    Meter& operator=(const Meter&) = delete;
+    ~Meter();
+};
+
+Meter meter;
+
+Meter::~Meter() {
+    const char* path = std::getenv("PASS_METER_OUT");
+    FILE* out = path != nullptr ? std::fopen(path, "w") : stderr;
+    if (out == nullptr || polls.size() < 3) {
+        return;
+    }
+    // Rate per whole second of the run, skipping the partial last second.
+    std::vector<double> perSecond;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i < polls.size(); ++i) {
+        if (polls[i] - polls[start] >= std::chrono::seconds(1)) {
+            perSecond.push_back(static_cast<double>(i - start));
+            start = i;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(polls.back() - polls.front()).count();
+    const double mean = static_cast<double>(polls.size() - 1) / seconds;
+    double low = mean;
+    double high = mean;
+    double variance = 0.0;
+    for (double rate : perSecond) {
+        low = std::min(low, rate);
+        high = std::max(high, rate);
+        variance += (rate - mean) * (rate - mean);
+    }
+    const double spread = perSecond.empty() ? 0.0 : std::sqrt(variance / perSecond.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    std::fprintf(out, "passes %zu\nseconds %.3f\nmean_rate %.2f\n", polls.size(), seconds, mean);
+    std::fprintf(out, "per_second_min %.0f\nper_second_max %.0f\nper_second_stddev %.2f\n", low,
+                 high, spread);
+    std::fprintf(out, "cpu_percent %.1f\npeak_rss_kib %ld\n", 100.0 * cpu / seconds,
+                 usage.ru_maxrss);
+    if (out != stderr) {
+        std::fclose(out);
+    }
+}
+
+}  // namespace
+
+extern "C" void glfwPollEvents() {
+    using Poll = void (*)();
+    static const auto real = reinterpret_cast<Poll>(dlsym(RTLD_NEXT, "glfwPollEvents"));
+    meter.polls.push_back(Clock::now());
+    real();
+}
