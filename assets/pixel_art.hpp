@@ -82,9 +82,7 @@ struct LineReader {
     }
 };
 
-constexpr bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
+constexpr bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // Splits off the first space-separated word of `rest`.
 constexpr std::string_view takeWord(std::string_view& rest) {
@@ -226,8 +224,6 @@ inline constexpr ArtLayout atlasArtLayout{"tile", 1, 56, 16, 16, atlasArtOrigin}
 inline constexpr int spriteFrameWidth = 16;
 inline constexpr int spriteFrameHeight = 27;
 inline constexpr int spriteFrameCount = 7;
-constexpr ArtOrigin spriteArtOrigin(int number) {
-    return {number * spriteFrameWidth, 0};
-}
+constexpr ArtOrigin spriteArtOrigin(int number) { return {number * spriteFrameWidth, 0}; }
 inline constexpr ArtLayout spriteArtLayout{
     "frame", 0, spriteFrameCount, spriteFrameWidth, spriteFrameHeight, spriteArtOrigin};

@@ -51,12 +51,8 @@ int clearRun(int tile, int x, int y, int dx, int dy) {
     return run;
 }
 
-int frontTile(int column, int row) {
-    return levelFrontLayer[column + levelColumns * row];
-}
-bool solid(int column, int row) {
-    return levelSolidLayer[column + levelColumns * row] != 0;
-}
+int frontTile(int column, int row) { return levelFrontLayer[column + levelColumns * row]; }
+bool solid(int column, int row) { return levelSolidLayer[column + levelColumns * row] != 0; }
 
 }  // namespace
 
@@ -300,9 +296,7 @@ TEST(SpriteSheet, FramesKeepTheirPlacesAndPoses) {
 
 namespace {
 
-ArtOrigin pairOrigin(int number) {
-    return {4 * number, 1};
-}
+ArtOrigin pairOrigin(int number) { return {4 * number, 1}; }
 constexpr ArtLayout pairLayout{"block", 1, 2, 3, 2, pairOrigin};
 
 std::string pairArt(const std::string& first, const std::string& second) {
