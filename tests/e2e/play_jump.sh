@@ -5,7 +5,7 @@
 source "$(dirname "$0")/common.sh"
 
 start_play
-read -r x0 y0 w0 h0 < <(sprite_box "$E2E_OUT/start.png")
+read -r x0 y0 _ < <(sprite_box "$E2E_OUT/start.png")
 
 hold_keys x
 sleep 0.15
@@ -21,7 +21,7 @@ done
 highest=$y0
 for i in $(seq 1 "$n"); do
   shot="$E2E_OUT/jump-$i.png"
-  read -r x y w h < <(sprite_box "$shot") || fail "the player vanished in jump-$i.png"
+  read -r x y _ < <(sprite_box "$shot") || fail "the player vanished in jump-$i.png"
   [ "$x" -ge $((x0 - 4)) ] && [ "$x" -le $((x0 + 4)) ] || fail "drifted sideways to column $x in jump-$i.png"
   if [ "$y" -lt "$highest" ]; then
     highest=$y

@@ -13,7 +13,7 @@ sprite_mask() {
 
 start_play
 start="$E2E_OUT/start.png"
-read -r x0 y0 w0 h0 < <(sprite_box "$start")
+read -r x0 y0 _ < <(sprite_box "$start")
 
 # Counts the white pixels of mask $1 that are black on mask $2.
 outside_mask() {
@@ -30,8 +30,8 @@ white_pixels() {
 # its body behind the half bush at the edge, its head and horns in sight.
 hold_keys Left
 near_edge() {
-  local x y w h
-  read -r x y w h < <(sprite_box "$1") || return 1
+  local x w
+  read -r x _ w _ < <(sprite_box "$1") || return 1
   [ $((x + w)) -le 24 ]
 }
 shoot_until "the player to reach the left edge" "$E2E_OUT/walking_left.png" near_edge
@@ -60,7 +60,7 @@ hold_keys Right
 sleep 0.3
 release_keys
 wait_until_still "$E2E_OUT/walked_back.png"
-read -r x1 y1 w1 h1 < <(sprite_box "$E2E_OUT/walked_back.png") || fail "the player vanished"
+read -r x1 y1 _ < <(sprite_box "$E2E_OUT/walked_back.png") || fail "the player vanished"
 [ "$x1" -ge 10 ] || fail "walking right it got only to window column $x1"
 # The view follows the player down even if it dropped into the pit beside the
 # start, so facing right it shows the start's picture moved across.

@@ -7,7 +7,6 @@ source "$(dirname "$0")/common.sh"
 
 start_play
 start="$E2E_OUT/start.png"
-read -r x0 y0 w0 h0 < <(sprite_box "$start")
 
 # Shoot as fast as possible while the keys are held, until the player is
 # well right of the middle (the view is then at the map's right edge).
