@@ -1,9 +1,10 @@
 // Writes PNG previews of the game's compiled-in pictures, for reviewing the
 // art: the tile atlas and the sprite sheet blown up over a checkerboard, a
 // strip of the player's seven frames, and the whole level as the game
-// composes it. No window, no GL.
+// composes it. No window, no GL. Also draws the game's desktop icon.
 //
 //   asset_preview OUTPUT_DIRECTORY
+//   asset_preview --icon ICON_FILE
 
 #include <png.h>
 
@@ -21,15 +22,18 @@
 
 namespace {
 
-// An 8-bit RGB picture.
+// An 8-bit RGB picture, or RGBA when it has transparency of its own.
 struct Picture {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgb;
+    int channels = 3;
 };
 
-Picture blankPicture(int width, int height) {
-    return {width, height, std::vector<std::uint8_t>(3 * static_cast<std::size_t>(width) * height)};
+Picture blankPicture(int width, int height, int channels = 3) {
+    return {width, height,
+            std::vector<std::uint8_t>(static_cast<std::size_t>(channels) * width * height),
+            channels};
 }
 
 void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t green,
@@ -37,10 +41,13 @@ void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t gre
     if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) {
         return;
     }
-    const auto at = 3 * (static_cast<std::size_t>(y) * picture.width + x);
+    const auto at = picture.channels * (static_cast<std::size_t>(y) * picture.width + x);
     picture.rgb[at] = red;
     picture.rgb[at + 1] = green;
     picture.rgb[at + 2] = blue;
+    if (picture.channels == 4) {
+        picture.rgb[at + 3] = 0xFF;
+    }
 }
 
 // Puts one texel at (x, y) if it is opaque, using the game's own colour expansion.
@@ -118,6 +125,26 @@ Picture levelPicture() {
     return picture;
 }
 
+// The desktop icon: the standing frame, each texel 2 x 2, centred on a
+// transparent 64 x 64 square.
+Picture iconPicture() {
+    constexpr int side = 64;
+    constexpr int scale = 2;
+    constexpr int frameU = 16;
+    constexpr int frameWidth = 16;
+    constexpr int frameRows = 27;
+    Picture picture = blankPicture(side, side, 4);
+    const int left = (side - scale * frameWidth) / 2;
+    const int top = (side - scale * frameRows) / 2;
+    for (int y = 0; y < scale * frameRows; ++y) {
+        for (int x = 0; x < scale * frameWidth; ++x) {
+            putTexel(picture, left + x, top + y,
+                     texelWord(playerSpriteSheet, frameU + x / scale, y / scale));
+        }
+    }
+    return picture;
+}
+
 Picture scaled(const Picture& source, int scale) {
     Picture picture = blankPicture(source.width * scale, source.height * scale);
     for (int y = 0; y < picture.height; ++y) {
@@ -145,13 +172,14 @@ bool writePng(const std::filesystem::path& path, const Picture& picture) {
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width),
-                 static_cast<png_uint_32>(picture.height), 8, PNG_COLOR_TYPE_RGB,
+                 static_cast<png_uint_32>(picture.height), 8,
+                 picture.channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
     for (int y = 0; y < picture.height; ++y) {
         // libpng's row type is non-const, but writing only reads it.
         auto* row = const_cast<std::uint8_t*>(picture.rgb.data()) +
-                    3 * static_cast<std::size_t>(y) * picture.width;
+                    static_cast<std::size_t>(picture.channels) * y * picture.width;
         png_write_row(png, row);
     }
     png_write_end(png, nullptr);
@@ -162,8 +190,11 @@ bool writePng(const std::filesystem::path& path, const Picture& picture) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--icon") {
+        return writePng(argv[2], iconPicture()) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: asset_preview OUTPUT_DIRECTORY\n");
+        std::fprintf(stderr, "usage: asset_preview OUTPUT_DIRECTORY | --icon ICON_FILE\n");
         return 2;
     }
     const std::filesystem::path directory = argv[1];

@@ -10,6 +10,11 @@ mkdir -p "$E2E_OUT"
 GAME_PID=""
 WINDOW=""
 
+# In a sanitizer build, the graphics driver is unloaded when the game closes
+# its window, and what it keeps can no longer be told from a leak. The game's
+# own memory is leak-checked by the unit tests instead.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+
 fail() {
   echo "FAIL: $*" >&2
   release_keys
