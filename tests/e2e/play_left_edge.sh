@@ -34,7 +34,7 @@ near_edge() {
   read -r x _ w _ < <(sprite_box "$1") || return 1
   [ $((x + w)) -le 24 ]
 }
-shoot_until "the player to reach the left edge" "$E2E_OUT/walking_left.png" near_edge
+shoot_until "the player to stop at the left edge, still in sight" "$E2E_OUT/walking_left.png" near_edge
 sleep 0.5 # pressing on against the edge
 screenshot "$E2E_OUT/pressing_left.png"
 sprite_box "$E2E_OUT/pressing_left.png" >/dev/null || fail "the player left the screen while Left was held"
