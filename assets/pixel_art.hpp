@@ -19,6 +19,8 @@
 //   ................                  then exactly `height` lines of exactly `width`
 //                                     characters, '.' for a transparent texel,
 //                                     and a blank line
+//   frame 3 same as 1                 a block that repeats an earlier block
+//                                     texel for texel, with no lines of its own
 //
 // Every block number of the layout must appear exactly once. Anything wrong
 // (an unknown character, a short line, a missing or repeated block) stops the
@@ -177,6 +179,22 @@ constexpr Image16 imageFromArt(std::string_view text, const ArtLayout& layout, i
         }
         seen[number - layout.first] = true;
         const ArtOrigin origin = layout.origin(number);
+        if (std::string_view copy = rest; takeWord(copy) == "same" && takeWord(copy) == "as") {
+            const int source = parseNumber(takeWord(copy), layout.first,
+                                           layout.first + layout.count - 1, reader.line);
+            if (!seen[source - layout.first] || source == number) {
+                artFault("art: a repeat must name a block drawn before it", reader.line);
+                continue;
+            }
+            const ArtOrigin from = layout.origin(source);
+            for (int row = 0; row < layout.height; ++row) {
+                for (int column = 0; column < layout.width; ++column) {
+                    setTexelWord(image, origin.u + column, origin.v + row,
+                                 texelWord(image, from.u + column, from.v + row));
+                }
+            }
+            continue;
+        }
         for (int row = 0; row < layout.height; ++row) {
             if (reader.done()) {
                 artFault("art: block too short", reader.line);

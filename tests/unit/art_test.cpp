@@ -338,3 +338,23 @@ TEST(PixelArt, TurnsTextIntoTexelsAndRejectsMalformedText) {
         EXPECT_THROW(imageFromArt(bad, pairLayout), std::invalid_argument) << bad;
     }
 }
+
+TEST(PixelArt, ARepeatedBlockCopiesAnEarlierOneTexelForTexel) {
+    const std::string head = "colour a 1 2 3\n\n";
+    const Image16 image =
+        imageFromArt(head + "block 1 one\na.a\n.a.\n\nblock 2 same as 1\n", pairLayout);
+    for (int v = 0; v < 2; ++v) {
+        for (int u = 0; u < 3; ++u) {
+            EXPECT_EQ(texelWord(image, 8 + u, 1 + v), texelWord(image, 4 + u, 1 + v));
+        }
+    }
+    EXPECT_TRUE(texelOpaque(texelWord(image, 9, 2)));
+
+    for (const std::string& bad : {
+             head + "block 1 same as 2\n\nblock 2 two\n...\n...\n",  // not drawn yet
+             head + "block 1 one\n...\n...\n\nblock 2 same as 2\n",  // itself
+             head + "block 1 one\n...\n...\n\nblock 2 same as 7\n",  // no such block
+         }) {
+        EXPECT_THROW(imageFromArt(bad, pairLayout), std::invalid_argument) << bad;
+    }
+}
