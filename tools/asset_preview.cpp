@@ -22,6 +22,11 @@
 
 namespace {
 
+// The standing frame on the sprite sheet: the level picture and the icon show it.
+constexpr int frameU = 16;
+constexpr int frameWidth = 16;
+constexpr int frameRows = 27;
+
 // An 8-bit RGB picture, or RGBA when it has transparency of its own.
 struct Picture {
     int width = 0;
@@ -94,9 +99,6 @@ void drawTile(Picture& picture, unsigned number, int x, int y) {
 void drawStandingPlayer(Picture& picture) {
     constexpr int centreX = 20;
     constexpr int centreY = 114;
-    constexpr int frameU = 16;
-    constexpr int frameWidth = 16;
-    constexpr int frameRows = 27;
     constexpr int quadHeight = 26;
     const int left = centreX - frameWidth / 2;
     const int top = centreY - quadHeight / 2;
@@ -130,9 +132,6 @@ Picture levelPicture() {
 Picture iconPicture() {
     constexpr int side = 64;
     constexpr int scale = 2;
-    constexpr int frameU = 16;
-    constexpr int frameWidth = 16;
-    constexpr int frameRows = 27;
     Picture picture = blankPicture(side, side, 4);
     const int left = (side - scale * frameWidth) / 2;
     const int top = (side - scale * frameRows) / 2;
