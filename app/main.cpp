@@ -2,11 +2,8 @@
 
 #include <memory>
 
-#include "app/frame_pacer.hpp"
-#include "app/input.hpp"
+#include "app/pass.hpp"
 #include "app/window.hpp"
-#include "characters/character.hpp"
-#include "render/draw.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
 #include "world/game_run.hpp"
@@ -18,16 +15,10 @@ int main() {
     setupRenderer(tilesetTexture());
     auto run = std::make_unique<GameRun>();
 
-    do {
-        pollInput(windowInput());
-        measurePass(framePacer(), clockSeconds());
-        clearFrame();
-        drawScene(World::instance());
-        World::instance().player->update();
-        handleEventsAndSwap();
-        pacePass(framePacer(), sleepSeconds);
-    } while (windowOpen());
+    runMainLoop();
 
+    // In a page this is reached only without a window: otherwise the page's
+    // animation frames go on with the run, which is never torn down.
     run.reset();
     closeWindow();
     return 0;

@@ -9,6 +9,7 @@
 #include "assets/images.hpp"
 #include "render/camera.hpp"
 #include "render/gl_context.hpp"
+#include "render/gl_target.hpp"
 #include "render/texture.hpp"
 #include "world/level.hpp"
 #include "world/world.hpp"
@@ -29,12 +30,16 @@ void setupGlState() {
     if (!glContextReady()) {
         return;
     }
-    glShadeModel(GL_SMOOTH);
+    if constexpr (glTarget.fixedFunctionHints) {
+        glShadeModel(GL_SMOOTH);
+    }
     glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    if constexpr (glTarget.fixedFunctionHints) {
+        glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     // Texels are all or nothing: transparent ones write neither colour nor

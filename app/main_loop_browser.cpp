@@ -1,0 +1,86 @@
+// A page must give control back to the browser between passes: its animation
+// frames drive them instead of a loop, and the pacer's sleep becomes a wait.
+
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+
+#include "app/page_clock.hpp"
+#include "app/pass.hpp"
+#include "app/window.hpp"
+
+namespace {
+
+struct BrowserLoop {
+    PageClock clock;
+    FrameWait wait;
+    unsigned passes = 0;
+};
+
+BrowserLoop& browserLoop() {
+    static BrowserLoop loop;
+    return loop;
+}
+
+// The library's clock, which the pacer's first reading came from, less the
+// time the page spent hidden.
+double pageClockSeconds() { return pageSeconds(browserLoop().clock, clockSeconds()); }
+
+void setPageHidden(bool hidden) {
+    if (hidden) {
+        hidePage(browserLoop().clock, clockSeconds());
+    } else {
+        showPage(browserLoop().clock, clockSeconds());
+    }
+}
+
+void waitSeconds(double seconds) { beginWait(browserLoop().wait, pageClockSeconds(), seconds); }
+
+constexpr PassTiming pageTiming{pageClockSeconds, waitSeconds};
+
+void pagePass() {
+    runPass(pageTiming);
+    ++browserLoop().passes;
+}
+
+void onAnimationFrame() {
+    if (passDue(browserLoop().wait, pageClockSeconds())) {
+        pagePass();
+    }
+}
+
+EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEvent* event,
+                           void* /*userData*/) {
+    setPageHidden(event->hidden != 0);
+    return EM_FALSE;
+}
+
+// A frozen page runs no script until it resumes; the browser says so only to
+// listeners of the document's freeze and resume events.
+EM_JS(void, watchPageFreeze, (), {
+    document.addEventListener('freeze', function() { Module['_torvik_page_hidden'](1); });
+    document.addEventListener('resume', function() { Module['_torvik_page_hidden'](0); });
+});
+
+}  // namespace
+
+extern "C" {
+
+// Read by the page to count the passes it has run.
+EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes; }
+
+EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }
+}
+
+void runMainLoop() {
+    // The first pass comes straight away, as on the desktop; without a window
+    // it is the only one.
+    pagePass();
+    if (!windowOpen()) {
+        return;
+    }
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibilityChange);
+    watchPageFreeze();
+    // 0: at the browser's animation frame rate. Never returns: the page keeps
+    // the run alive.
+    emscripten_set_main_loop(onAnimationFrame, 0, EM_TRUE);
+}
