@@ -190,6 +190,29 @@ TEST(Atlas, RaggedPiecesContinueEachOtherAcrossTheLevel) {
     EXPECT_GT(joins, 20);
 }
 
+TEST(Atlas, TheComposedLevelLeavesNoPixelUncovered) {
+    // Whatever the back and front layers leave clear shows the black clear
+    // colour: every world pixel of the map must be covered by one of them.
+    auto covered = [](int x, int y) {
+        const int cell = x / 16 + levelColumns * (y / 16);
+        for (const int tile : {levelBackLayer[cell], levelFrontLayer[cell]}) {
+            if (tile != 0 && texelOpaque(tileTexel(tile, x % 16, y % 16))) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int holes = 0;
+    for (int y = 0; y < levelRows * 16; ++y) {
+        for (int x = 0; x < levelColumns * 16; ++x) {
+            if (!covered(x, y) && ++holes <= 10) {
+                ADD_FAILURE() << "hole at world pixel " << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(holes, 0);
+}
+
 TEST(Images, UseOnlyTheirOwnColours) {
     const std::set<std::uint16_t> atlasColours{
         colour(6, 4, 3),   colour(10, 6, 4),  colour(14, 10, 7), colour(4, 2, 2),
