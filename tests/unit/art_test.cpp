@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "assets/images.hpp"
 #include "assets/level_layers.hpp"
@@ -315,6 +316,30 @@ TEST(SpriteSheet, FramesKeepTheirPlacesAndPoses) {
             }
         }
     }
+}
+
+TEST(SpriteSheet, TheHeadHoldsItsHeightThroughTheAirFrames) {
+    // Take-off, rising and falling follow each other within one jump: a head
+    // drawn at different heights would bob at take-off and at the top. The
+    // horn tips and the two dark-blue texels of the face mark the head.
+    auto headRows = [](int frame) {
+        int top = -1;
+        int face = -1;
+        for (int v = 0; v < 27; ++v) {
+            for (int x = 0; x < 16; ++x) {
+                const std::uint16_t texel = texelWord(playerSpriteSheet, 16 * frame + x, v);
+                if (top < 0 && texelOpaque(texel)) {
+                    top = v;
+                }
+                if (face < 0 && texel == darkBlue) {
+                    face = v;
+                }
+            }
+        }
+        return std::pair{top, face};
+    };
+    EXPECT_EQ(headRows(5), headRows(4));
+    EXPECT_EQ(headRows(6), headRows(4));
 }
 
 namespace {
