@@ -3,16 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "assets/images.hpp"
 #include "assets/level_layers.hpp"
 #include "assets/pixel_art.hpp"
 #include "render/atlas.hpp"
 #include "render/image16.hpp"
+#include "render/texture.hpp"
 
 namespace {
 
@@ -190,14 +194,37 @@ TEST(Atlas, RaggedPiecesContinueEachOtherAcrossTheLevel) {
     EXPECT_GT(joins, 20);
 }
 
+TEST(Atlas, TheComposedLevelLeavesNoPixelUncovered) {
+    // Whatever the back and front layers leave clear shows the black clear
+    // colour: every world pixel of the map must be covered by one of them.
+    auto covered = [](int x, int y) {
+        const int cell = x / 16 + levelColumns * (y / 16);
+        for (const int tile : {levelBackLayer[cell], levelFrontLayer[cell]}) {
+            if (tile != 0 && texelOpaque(tileTexel(tile, x % 16, y % 16))) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int holes = 0;
+    for (int y = 0; y < levelRows * 16; ++y) {
+        for (int x = 0; x < levelColumns * 16; ++x) {
+            if (!covered(x, y) && ++holes <= 10) {
+                ADD_FAILURE() << "hole at world pixel " << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(holes, 0);
+}
+
 TEST(Images, UseOnlyTheirOwnColours) {
     const std::set<std::uint16_t> atlasColours{
         colour(6, 4, 3),   colour(10, 6, 4),  colour(14, 10, 7), colour(4, 2, 2),
         colour(21, 24, 6), colour(6, 13, 4),  colour(10, 19, 8), colour(4, 8, 2),
         colour(5, 14, 7),  colour(11, 18, 5), colour(3, 16, 21)};
-    const std::set<std::uint16_t> spriteColours{colour(2, 1, 2),    colour(31, 16, 0),
-                                                colour(31, 31, 0),  colour(21, 27, 28),
-                                                colour(10, 17, 23), darkBlue};
+    const std::set<std::uint16_t> spriteColours{
+        colour(2, 1, 2),    colour(24, 22, 27), colour(31, 16, 0), colour(31, 31, 0),
+        colour(21, 27, 28), colour(10, 17, 23), darkBlue};
     for (int v = 0; v < imageSide; ++v) {
         for (int u = 0; u < imageSide; ++u) {
             const std::uint16_t atlas = texelWord(tilesetImage, u, v);
@@ -291,6 +318,84 @@ TEST(SpriteSheet, FramesKeepTheirPlacesAndPoses) {
                 EXPECT_FALSE(sameFrame(a, b)) << "frames " << a << " and " << b;
             }
         }
+    }
+}
+
+TEST(SpriteSheet, TheHeadHoldsItsHeightThroughTheAirFrames) {
+    // Take-off, rising and falling follow each other within one jump: a head
+    // drawn at different heights would bob at take-off and at the top. The
+    // horn tips and the two dark-blue texels of the face mark the head.
+    auto headRows = [](int frame) {
+        int top = -1;
+        int face = -1;
+        for (int v = 0; v < 27; ++v) {
+            for (int x = 0; x < 16; ++x) {
+                const std::uint16_t texel = texelWord(playerSpriteSheet, 16 * frame + x, v);
+                if (top < 0 && texelOpaque(texel)) {
+                    top = v;
+                }
+                if (face < 0 && texel == darkBlue) {
+                    face = v;
+                }
+            }
+        }
+        return std::pair{top, face};
+    };
+    EXPECT_EQ(headRows(5), headRows(4));
+    EXPECT_EQ(headRows(6), headRows(4));
+}
+
+namespace {
+
+// Relative luminance of a texel as the game shows it, and the contrast ratio
+// of two texels (1 for equal ones, 21 for black against white).
+double luminance(std::uint16_t texel) {
+    const auto rgba = expandTexel(texel);
+    double sum = 0.0;
+    const double weight[3] = {0.2126, 0.7152, 0.0722};
+    for (int c = 0; c < 3; ++c) {
+        const double value = rgba[c] / 255.0;
+        sum +=
+            weight[c] * (value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+double contrast(std::uint16_t a, std::uint16_t b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+}  // namespace
+
+TEST(SpriteSheet, TheSilhouetteShowsAgainstTheSkyAndTheCaveWall) {
+    // The figure runs in front of the bright sky and the near-black cave
+    // wall: most texels along its outer edge must stand apart from both,
+    // or underground only its head, stripes and feet would show.
+    constexpr std::uint16_t sky = colour(3, 16, 21);
+    for (int frame = 0; frame < 7; ++frame) {
+        auto clear = [frame](int x, int v) {
+            return x < 0 || x >= 16 || v < 0 || v >= 27 ||
+                   !texelOpaque(texelWord(playerSpriteSheet, 16 * frame + x, v));
+        };
+        int edge = 0;
+        int showsOnSky = 0;
+        int showsOnWall = 0;
+        for (int v = 0; v < 27; ++v) {
+            for (int x = 0; x < 16; ++x) {
+                if (clear(x, v) ||
+                    !(clear(x - 1, v) || clear(x + 1, v) || clear(x, v - 1) || clear(x, v + 1))) {
+                    continue;
+                }
+                const std::uint16_t texel = texelWord(playerSpriteSheet, 16 * frame + x, v);
+                ++edge;
+                showsOnSky += contrast(texel, sky) >= 2.0 ? 1 : 0;
+                showsOnWall += contrast(texel, caveBase) >= 2.0 ? 1 : 0;
+            }
+        }
+        EXPECT_GE(4 * showsOnSky, 3 * edge) << "frame " << frame;
+        EXPECT_GE(2 * showsOnWall, edge) << "frame " << frame;
     }
 }
 
