@@ -13,15 +13,14 @@
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
     const room = document.querySelector('.controls').offsetHeight + 120;
-    const width = window.innerWidth * ratio;
+    const width = document.documentElement.clientWidth * ratio;
     const height = Math.max(1, window.innerHeight - room) * ratio;
     let scale = Math.floor(Math.min(width / gameWidth, height / gameHeight));
     if (scale < 1) {
-      scale = Math.min(window.innerWidth * ratio / gameWidth, 1);
+      scale = Math.min(width / gameWidth, 1);
     }
     const root = document.documentElement.style;
     root.setProperty('--canvas-width', (gameWidth * scale) / ratio + 'px');
-    root.setProperty('--canvas-height', (gameHeight * scale) / ratio + 'px');
   }
   window.addEventListener('resize', fitCanvas);
   fitCanvas();

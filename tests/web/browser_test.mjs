@@ -1,0 +1,237 @@
+// The web build played in headless Chromium as a player plays it: it starts
+// cleanly, shows the native game's picture, runs, jumps, answers its touch
+// buttons and keeps 60 passes a second however fast the browser's frames come.
+import assert from 'node:assert/strict';
+import {execFileSync, spawn} from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import {
+  launchChromium,
+  measurePasses,
+  passCount,
+  readPicture,
+  serveSite,
+  sleep,
+  worldPixels,
+} from './browser.mjs';
+
+const site = path.resolve(process.env.SITE_DIR ?? 'build-web/site');
+const nativeGame = process.env.TORVIK_BIN;
+const sendClose = process.env.SEND_CLOSE;
+const out = process.env.WEB_OUT ?? fs.mkdtempSync('/tmp/torvik-web-');
+fs.mkdirSync(out, {recursive: true});
+
+const startupLines = [
+  /^GLFW Version: \d+\.\d+\.\d+$/,
+  /^Setting up OpenGL$/,
+  /^Texture generated \(size: 128x128, id: \d+\)$/,
+  /^Texture generated \(size: 128x128, id: \d+\)$/,
+];
+// Long enough for the creature to drop onto the grass and stand.
+const landedPasses = 180;
+
+// A page of the game, its console kept; errors in it fail the test.
+async function openGame(browser, viewport) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  const consoleLines = [];
+  const errors = [];
+  page.on('console', (message) => {
+    consoleLines.push(message.text());
+    if (message.type() === 'error') {
+      errors.push(message.text());
+    }
+  });
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(served.url);
+  return {page, consoleLines, errors};
+}
+
+async function untilPasses(page, count) {
+  const deadline = Date.now() + 20000;
+  // The export is there before the wasm behind it: wait for the run to start.
+  const started = () => (typeof Module == 'object' && Module.calledRun ? Module._torvik_pass_count() : 0);
+  while ((await page.evaluate(started)) < count) {
+    assert.ok(Date.now() < deadline, `fewer than ${count} passes after 20 s`);
+    await sleep(100);
+  }
+}
+
+async function canvasPicture(page, name) {
+  const file = path.join(out, name);
+  await (await page.$('canvas')).screenshot({path: file});
+  return readPicture(file);
+}
+
+// The creature's box in world pixels, found by its horns and stripes.
+function creatureBox(picture) {
+  const pixels = worldPixels(picture);
+  let box = null;
+  pixels.forEach(([r, g, b], i) => {
+    const orange = r > 240 && Math.abs(g - 131) < 12 && b < 16;
+    const yellow = r > 240 && g > 240 && b < 16;
+    if (orange || yellow) {
+      const x = i % 256;
+      const y = Math.floor(i / 256);
+      box = box ?? {left: x, right: x, top: y, bottom: y};
+      box = {left: Math.min(box.left, x), right: Math.max(box.right, x), top: Math.min(box.top, y), bottom: Math.max(box.bottom, y)};
+    }
+  });
+  assert.ok(box, 'no creature on the canvas');
+  return box;
+}
+
+// The first world pixel row below the sky in world column x.
+function groundRow(picture, x) {
+  const pixels = worldPixels(picture);
+  let y = 0;
+  while (y < 192 && isSky(pixels[x + 256 * y])) {
+    ++y;
+  }
+  return y;
+}
+
+function isSky([r, g, b]) {
+  return Math.abs(r - 24) < 8 && Math.abs(g - 131) < 8 && Math.abs(b - 172) < 8;
+}
+
+// The native game under the current X display, captured once it has landed.
+function nativePicture() {
+  assert.ok(nativeGame && sendClose && process.env.DISPLAY, 'the native game and a display are needed');
+  const game = spawn(nativeGame, [], {stdio: 'ignore'});
+  try {
+    const window = execFileSync('timeout', ['10', 'xdotool', 'search', '--sync', '--onlyvisible', '--pid', String(game.pid), '--name', '^Torvik$'], {encoding: 'utf8'})
+      .split('\n')[0];
+    execFileSync('sleep', ['3']);
+    const file = path.join(out, 'native.png');
+    execFileSync('import', ['-window', window, file]);
+    execFileSync(sendClose, [window]);
+    return readPicture(file);
+  } finally {
+    setTimeout(() => game.kill(), 5000).unref();
+  }
+}
+
+function differingWorldPixels(a, b) {
+  const left = worldPixels(a);
+  const right = worldPixels(b);
+  let differing = 0;
+  left.forEach((pixel, i) => {
+    if (pixel.some((channel, c) => Math.abs(channel - right[i][c]) > 8)) {
+      ++differing;
+    }
+  });
+  return differing;
+}
+
+const results = [];
+async function check(name, body) {
+  const started = Date.now();
+  await body();
+  results.push(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+  console.log(results.at(-1));
+}
+
+const served = await serveSite(site);
+const native = nativePicture();
+let browser = await launchChromium();
+try {
+  // Twice the native window, so a world pixel is 4 x 4 on the page.
+  const {page, consoleLines, errors} = await openGame(browser, {width: 1280, height: 1000});
+
+  await check('starts with its start-up lines in the console and no error', async () => {
+    await untilPasses(page, landedPasses);
+    const lines = consoleLines.filter((line) => startupLines.some((pattern) => pattern.test(line)));
+    assert.equal(lines.length, startupLines.length, `start-up lines: ${JSON.stringify(consoleLines)}`);
+    lines.forEach((line, i) => assert.match(line, startupLines[i]));
+    assert.deepEqual(errors, []);
+    assert.equal(await page.title(), 'Torvik');
+  });
+
+  await check('shows the native picture world pixel for world pixel, scaled crisply', async () => {
+    const web = await canvasPicture(page, 'web_at_rest.png');
+    assert.equal(web.width, 1024, 'canvas not at twice the native size in a 1280 x 1000 window');
+    assert.equal(web.height, 768);
+    assert.equal(differingWorldPixels(web, native), 0, 'the web picture differs from the native one');
+  });
+
+  await check('holding X jumps; holding ArrowRight runs right; no key scrolls the page', async () => {
+    // The view follows the creature up and down, so a jump shows as the
+    // ground beside it dropping down the canvas.
+    const rest = await canvasPicture(page, 'web_rest.png');
+    await page.keyboard.down('x');
+    await sleep(250);
+    const jumped = await canvasPicture(page, 'web_jump.png');
+    await page.keyboard.up('x');
+    for (const x of [30, 36, 42]) {
+      assert.ok(groundRow(jumped, x) > groundRow(rest, x) + 4,
+        `ground beside it on row ${groundRow(jumped, x)} during the jump, ${groundRow(rest, x)} at rest`);
+    }
+    await sleep(1500);
+
+    // Near the map's left edge the view stays put and the creature crosses it.
+    const before = creatureBox(await canvasPicture(page, 'web_before_run.png'));
+    await page.keyboard.down('ArrowRight');
+    await sleep(400);
+    await page.keyboard.up('ArrowRight');
+    const ran = creatureBox(await canvasPicture(page, 'web_ran.png'));
+    assert.ok(ran.left > before.left + 4, `ran from x ${before.left} to ${ran.left}`);
+    assert.equal(await page.evaluate(() => window.scrollY + window.scrollX), 0);
+  });
+
+  await check('60 passes a second at the browser\'s own frame rate', async () => {
+    const figures = await measurePasses(page, 5);
+    console.log(`  ${JSON.stringify(figures)}`);
+    assert.ok(Math.abs(figures.passesPerSecond - 60) <= 2, `${figures.passesPerSecond} passes a second`);
+  });
+  assert.deepEqual(errors, []);
+  await page.close();
+
+  await check('a tap on the on-screen right button moves it', async () => {
+    const touch = await openGame(browser, {width: 800, height: 900, hasTouch: true, isMobile: true});
+    await untilPasses(touch.page, landedPasses);
+    const button = await touch.page.$('#touch-buttons button[data-key="39"]');
+    assert.ok(await button.isVisible(), 'no touch buttons on a touch screen');
+    const before = creatureBox(await canvasPicture(touch.page, 'touch_before.png'));
+    await button.tap();
+    await sleep(1000);
+    const after = creatureBox(await canvasPicture(touch.page, 'touch_after.png'));
+    assert.ok(after.left > before.left, `tap moved it from x ${before.left} to ${after.left}`);
+    assert.deepEqual(touch.errors, []);
+    await touch.page.close();
+  });
+} finally {
+  await browser.close();
+}
+
+browser = await launchChromium(['--disable-frame-rate-limit', '--disable-gpu-vsync']);
+try {
+  await check('60 passes a second when animation frames come as fast as they can', async () => {
+    const {page, errors} = await openGame(browser, {width: 1280, height: 1000});
+    await untilPasses(page, 60);
+    const figures = await measurePasses(page, 5);
+    console.log(`  ${JSON.stringify(figures)}`);
+    // How fast the frames come depends on the machine: said, not judged.
+    assert.ok(Math.abs(figures.passesPerSecond - 60) <= 2, `${figures.passesPerSecond} passes a second`);
+    assert.deepEqual(errors, []);
+  });
+} finally {
+  await browser.close();
+}
+
+browser = await launchChromium(['--disable-3d-apis']);
+try {
+  await check('without WebGL the page says so in words, after the failed-window lines', async () => {
+    const {page, consoleLines, errors} = await openGame(browser, {width: 1280, height: 1000});
+    await page.waitForSelector('#no-webgl:not([hidden])', {timeout: 10000});
+    await sleep(500);
+    assert.ok(consoleLines.includes('GLFW window creation failed'), JSON.stringify(consoleLines));
+    assert.equal(await page.evaluate(() => Module._torvik_pass_count()), 1);
+    assert.ok(!(await (await page.$('canvas')).isVisible()), 'a black canvas is still shown');
+    assert.deepEqual(errors, []);
+  });
+} finally {
+  await browser.close();
+  served.server.close();
+}
+console.log(`${results.length} checks passed; pictures in ${out}`);
