@@ -3,9 +3,9 @@
 # tests' build is left alone) and prints the path of the .deb last.
 #   tools/package.sh [BUILD_DIRECTORY]    (default: build-package)
 set -euo pipefail
+dir=$(realpath -m "${1:-$(dirname "$0")/../build-package}")
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-dir=$(realpath -m "${1:-build-package}")
 
 # Debian's own hardening flags, all of them, as its packages are built with.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
