@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  dpkg-dev file lintian desktop-file-utils appstream man-db
   libglfw3-dev libgl-dev libglu1-mesa-dev libx11-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick

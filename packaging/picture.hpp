@@ -1,0 +1,34 @@
+#pragma once
+
+// 8-bit pictures of the game's compiled-in art, written as PNG: the desktop
+// icons are drawn with these, and so are the developers' art previews.
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+// The player's standing frame on the sprite sheet: 16 x 27 texels at the top,
+// the second of the seven. The icons and the level picture show it.
+constexpr int standingFrameU = 16;
+constexpr int standingFrameWidth = 16;
+constexpr int standingFrameRows = 27;
+
+// An 8-bit RGB picture, or RGBA when it has transparency of its own.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+    int channels = 3;
+};
+
+Picture blankPicture(int width, int height, int channels = 3);
+
+// Sets one pixel, opaque; a pixel outside the picture is left alone.
+void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t green,
+              std::uint8_t blue);
+
+// Puts one texel at (x, y) if it is opaque, using the game's own colour expansion.
+void putTexel(Picture& picture, int x, int y, std::uint16_t word);
+
+// Writes the picture as a PNG; says why on stderr when it cannot.
+bool writePng(const std::filesystem::path& path, const Picture& picture);

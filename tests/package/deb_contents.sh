@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The package that tools/package.sh built: lintian accepts it, it holds the
+# layout under /usr with its manual page readable by man, its dependencies
+# resolve, and what a desktop reads from it is valid.
+source "$(dirname "$0")/common.sh"
+: "${PACKAGE_DIR:?where tools/package.sh built the package}"
+: "${VERSION:?the project version}"
+debs=("$PACKAGE_DIR"/torvik_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $PACKAGE_DIR"
+deb=${debs[0]}
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+# Errors and warnings fail; lintian's advice to not run as root does not.
+lintian --fail-on error,warning "$deb" 2>/dev/null || fail "lintian: $(lintian "$deb" 2>&1)"
+
+for field in Package:torvik Section:games "Version:$VERSION"; do
+  [ "$(dpkg-deb -f "$deb" "${field%%:*}")" = "${field#*:}" ] || fail "control field ${field%%:*}"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libglfw3 libglu1-mesa libopengl0; do
+  grep -q "$library" <<<"$depends" || fail "no dependency on $library: $depends"
+done
+
+dpkg-deb -x "$deb" "$root"
+check_layout "$root/usr"
+check_desktop_metadata "$root/usr"
+page=$(MANWIDTH=80 man --warnings -M "$root/usr/share/man" 6 torvik 2>"$root/man.err") ||
+  fail "man 6 torvik: $(cat "$root/man.err")"
+[ ! -s "$root/man.err" ] || fail "man page warnings: $(cat "$root/man.err")"
+grep -q "Cursor Left" <<<"$page" || fail "the manual page names no keys"
+# One version throughout: the package, its changelog, the manual page, the release entry.
+zcat "$root/usr/share/doc/torvik/changelog.gz" | head -n 1 | grep -qF "torvik ($VERSION) " ||
+  fail "the changelog does not start with version $VERSION"
+tail -n 1 <<<"$page" | grep -qF "Torvik $VERSION" || fail "the manual page is not of version $VERSION"
+grep -qF "<release version=\"$VERSION\"" "$root/usr/share/metainfo/$APP_ID.metainfo.xml" ||
+  fail "the metainfo has no release entry for version $VERSION"
+
+# Every dependency is one the archive (or this machine) can satisfy.
+apt-get install --simulate "$deb" >"$root/apt.out" 2>&1 || fail "apt-get: $(cat "$root/apt.out")"
+grep -q "^Inst torvik " "$root/apt.out" || fail "apt-get would not install it: $(cat "$root/apt.out")"
+echo "$(basename "$deb"): lintian clean, laid out under /usr, dependencies resolve"
