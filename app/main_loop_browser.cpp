@@ -57,8 +57,10 @@ EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEv
 // A frozen page runs no script until it resumes; the browser says so only to
 // listeners of the document's freeze and resume events.
 EM_JS(void, watchPageFreeze, (), {
-    document.addEventListener('freeze', function() { Module['_torvik_page_hidden'](1); });
-    document.addEventListener('resume', function() { Module['_torvik_page_hidden'](0); });
+    document.addEventListener(
+        'freeze', function() { Module['_torvik_page_hidden'](1); });
+    document.addEventListener(
+        'resume', function() { Module['_torvik_page_hidden'](0); });
 });
 
 }  // namespace

@@ -7,11 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-// The player's standing frame on the sprite sheet: 16 x 27 texels at the top,
-// the second of the seven. The icons and the level picture show it.
-constexpr int standingFrameU = 16;
-constexpr int standingFrameWidth = 16;
-constexpr int standingFrameRows = 27;
+#include "assets/images.hpp"
 
 // An 8-bit RGB picture, or RGBA when it has transparency of its own.
 struct Picture {

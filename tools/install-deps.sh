@@ -1,19 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tests and its tools need, and
-# nothing when they are all present already.
+# Installs the Debian packages a task needs, and nothing when they are all
+# present already.
+#   tools/install-deps.sh game      to build and play the game
+#   tools/install-deps.sh web       to build the browser version
+#   tools/install-deps.sh package   to build the Debian package
+#   tools/install-deps.sh           everything, with what the tests and tools need
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  dpkg-dev file lintian desktop-file-utils appstream man-db
-  libglfw3-dev libgl-dev libglu1-mesa-dev libx11-dev libpng-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+game=(build-essential cmake pkg-config libglfw3-dev libgl-dev libglu1-mesa-dev libx11-dev)
+web=(build-essential cmake emscripten nodejs python3)
+package=("${game[@]}" libpng-dev dpkg-dev file lintian desktop-file-utils appstream man-db)
+everything=(
+  "${game[@]}" "${web[@]}" "${package[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
+  chromium npm
   clang-format clang-tidy cppcheck valgrind
 )
 
+case "${1:-everything}" in
+  game) packages=("${game[@]}") ;;
+  web) packages=("${web[@]}") ;;
+  package) packages=("${package[@]}") ;;
+  everything) packages=("${everything[@]}") ;;
+  *) echo "usage: $0 [game|web|package]" >&2; exit 2 ;;
+esac
+
 missing=()
-for package in "${packages[@]}"; do
+for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
+  # A node from elsewhere brings its own npm, and Debian's would conflict with it.
+  if [ "$package" = npm ] && command -v npm >/dev/null; then
+    continue
+  fi
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")
   fi

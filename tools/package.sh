@@ -5,7 +5,7 @@
 set -euo pipefail
 dir=$(realpath -m "${1:-$(dirname "$0")/../build-package}")
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh package
 
 # Debian's own hardening flags, all of them, as its packages are built with.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -20,6 +20,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== Build for the web and test it: logic tests under node, the page in headless Chromium"
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DTORVIK_NATIVE_BUILD="$PWD/build" >/dev/null
+cmake --build build-web -j"$jobs"
+# puppeteer-core, at the version the lock file pins; it never fetches a browser.
+if ! [ -d tests/web/node_modules/puppeteer-core ]; then
+  npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+fi
+ctest --test-dir build-web --output-on-failure
+
 echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTORVIK_SANITIZE=ON \
   -DTORVIK_BUILD_BENCHMARKS=OFF >/dev/null

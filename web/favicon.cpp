@@ -7,36 +7,28 @@
 #include "render/image16.hpp"
 #include "render/texture.hpp"
 
-namespace {
-
-// The standing frame on the sprite sheet.
-constexpr int frameU = 16;
-constexpr int frameWidth = 16;
-constexpr int frameRows = 27;
-
-}  // namespace
-
 int main() {
     // Padded to a square, the figure in the middle.
-    constexpr double padding = (frameRows - frameWidth) / 2.0;
+    constexpr double padding = (standingFrameRows - standingFrameWidth) / 2.0;
     std::printf(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"%.1f 0 %d %d\" "
         "shape-rendering=\"crispEdges\">\n",
-        -padding, frameRows, frameRows);
-    for (int v = 0; v < frameRows; ++v) {
+        -padding, standingFrameRows, standingFrameRows);
+    for (int v = 0; v < standingFrameRows; ++v) {
         // Runs of one colour along a row make one rectangle each.
         int u = 0;
-        while (u < frameWidth) {
-            const std::uint16_t word = texelWord(playerSpriteSheet, frameU + u, v);
+        while (u < standingFrameWidth) {
+            const std::uint16_t word = texelWord(playerSpriteSheet, standingFrameU + u, v);
             int run = 1;
-            while (u + run < frameWidth &&
-                   texelWord(playerSpriteSheet, frameU + u + run, v) == word) {
+            while (u + run < standingFrameWidth &&
+                   texelWord(playerSpriteSheet, standingFrameU + u + run, v) == word) {
                 ++run;
             }
             if (texelOpaque(word)) {
                 const auto rgba = expandTexel(word);
-                std::printf("<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"1\" fill=\"#%02x%02x%02x\"/>\n",
-                            u, v, run, rgba[0], rgba[1], rgba[2]);
+                std::printf(
+                    "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"1\" fill=\"#%02x%02x%02x\"/>\n",
+                    u, v, run, rgba[0], rgba[1], rgba[2]);
             }
             u += run;
         }

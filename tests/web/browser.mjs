@@ -2,35 +2,9 @@
 // loopback, Debian's Chromium driven through puppeteer-core, and pictures
 // read back as plain RGBA through ImageMagick.
 import {execFileSync} from 'node:child_process';
-import fs from 'node:fs';
-import http from 'node:http';
-import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const contentTypes = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript',
-  '.wasm': 'application/wasm',
-  '.css': 'text/css',
-  '.svg': 'image/svg+xml',
-};
-
-// Serves the folder as any static host would, on 127.0.0.1 only.
-export async function serveSite(root) {
-  const server = http.createServer((request, response) => {
-    const name = new URL(request.url, 'http://localhost').pathname;
-    const file = path.join(root, name === '/' ? 'index.html' : path.normalize(name));
-    if (!file.startsWith(root) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      response.writeHead(404);
-      response.end();
-      return;
-    }
-    response.writeHead(200, {'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream'});
-    fs.createReadStream(file).pipe(response);
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return {server, url: `http://127.0.0.1:${server.address().port}/`};
-}
+export {serveSite} from '../../web/serve.mjs';
 
 // Headless Chromium as root, kept off the network this machine does not have.
 export function launchChromium(extraArgs = []) {
