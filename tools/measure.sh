@@ -25,3 +25,6 @@ rm -f "$figures"
 echo "== Benchmarks"
 # Each benchmark builds its own player, which announces its sprite texture.
 build/bench/torvik_bench --benchmark_min_time=0.5 | grep -v "^Texture generated"
+
+echo "== The web build"
+bench/web_figures.sh

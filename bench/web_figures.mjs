@@ -1,0 +1,33 @@
+// The web build's figures in headless Chromium: passes a second and the
+// page's script time per pass, at the browser's own frame rate and with its
+// animation frames unthrottled.
+//   node bench/web_figures.mjs SITE_DIRECTORY [SECONDS]
+import {launchChromium, measurePasses, passCount, serveSite, sleep} from '../tests/web/browser.mjs';
+
+const site = process.argv[2] ?? 'build-web/site';
+const seconds = Number(process.argv[3] ?? 10);
+const served = await serveSite(site);
+
+for (const [name, args] of [
+  ['browser frame rate', []],
+  ['unthrottled frames', ['--disable-frame-rate-limit', '--disable-gpu-vsync']],
+]) {
+  const browser = await launchChromium(args);
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({width: 1280, height: 1000});
+    await page.goto(served.url);
+    while ((await page.evaluate(() => (typeof Module == 'object' && Module.calledRun ? 1 : 0))) === 0) {
+      await sleep(100);
+    }
+    await sleep(2000);
+    const figures = await measurePasses(page, seconds);
+    console.log(
+      `${name}: ${figures.passesPerSecond.toFixed(2)} passes/s, ` +
+        `${figures.framesPerSecond.toFixed(1)} animation frames/s, ` +
+        `${figures.scriptMsPerPass.toFixed(3)} ms of script per pass (${await passCount(page)} passes in all)`);
+  } finally {
+    await browser.close();
+  }
+}
+served.server.close();

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The web build's figures: how long emcc takes to build the site from clean,
+# the sizes of what a browser downloads, and the pass rate in headless Chromium.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(mktemp -d)
+trap 'rm -rf "$build"' EXIT
+
+emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTORVIK_BUILD_TESTS=OFF >/dev/null 2>&1
+started=$(date +%s%N)
+cmake --build "$build" --target torvik_site -j"$(nproc)" >/dev/null 2>&1
+elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+printf 'emcc build of the site from clean, %d jobs: %d.%01d s\n' "$(nproc)" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100))
+
+for file in torvik.js torvik.wasm index.html page.js page.css favicon.svg; do
+  printf '%-12s %8d bytes, %7d gzipped\n' "$file" "$(stat -c %s "$build/site/$file")" \
+    "$(gzip -9c "$build/site/$file" | wc -c)"
+done
+
+[ -d tests/web/node_modules/puppeteer-core ] || npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+node bench/web_figures.mjs "$build/site" 10
