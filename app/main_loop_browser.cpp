@@ -2,7 +2,6 @@
 // frames drive them instead of a loop, and the pacer's sleep becomes a wait.
 
 #include <emscripten/emscripten.h>
-#include <emscripten/html5.h>
 
 #include "app/page_clock.hpp"
 #include "app/pass.hpp"
@@ -48,15 +47,11 @@ void onAnimationFrame() {
     }
 }
 
-EM_BOOL onVisibilityChange(int /*eventType*/, const EmscriptenVisibilityChangeEvent* event,
-                           void* /*userData*/) {
-    setPageHidden(event->hidden != 0);
-    return EM_FALSE;
-}
-
-// A frozen page runs no script until it resumes; the browser says so only to
-// listeners of the document's freeze and resume events.
-EM_JS(void, watchPageFreeze, (), {
+// A hidden page gets no animation frames and a frozen one runs no script; the
+// browser tells of both only through the document's events.
+EM_JS(void, watchPageVisibility, (), {
+    document.addEventListener(
+        'visibilitychange', function() { Module['_torvik_page_hidden'](document.hidden ? 1 : 0); });
     document.addEventListener(
         'freeze', function() { Module['_torvik_page_hidden'](1); });
     document.addEventListener(
@@ -70,6 +65,7 @@ extern "C" {
 // Read by the page to count the passes it has run.
 EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes; }
 
+// Told by the page when it is hidden or frozen, and when it is back.
 EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }
 }
 
@@ -80,8 +76,7 @@ void runMainLoop() {
     if (!windowOpen()) {
         return;
     }
-    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibilityChange);
-    watchPageFreeze();
+    watchPageVisibility();
     // 0: at the browser's animation frame rate. Never returns: the page keeps
     // the run alive.
     emscripten_set_main_loop(onAnimationFrame, 0, EM_TRUE);

@@ -2,7 +2,7 @@
 // page's script time per pass, at the browser's own frame rate and with its
 // animation frames unthrottled.
 //   node bench/web_figures.mjs SITE_DIRECTORY [SECONDS]
-import {launchChromium, measurePasses, passCount, serveSite, sleep} from '../tests/web/browser.mjs';
+import {launchChromium, measurePasses, passCount, serveSite, untilPasses} from '../tests/web/browser.mjs';
 
 const site = process.argv[2] ?? 'build-web/site';
 const seconds = Number(process.argv[3] ?? 10);
@@ -17,10 +17,8 @@ for (const [name, args] of [
     const page = await browser.newPage();
     await page.setViewport({width: 1280, height: 1000});
     await page.goto(served.url);
-    while ((await page.evaluate(() => (typeof Module == 'object' && Module.calledRun ? 1 : 0))) === 0) {
-      await sleep(100);
-    }
-    await sleep(2000);
+    // Past the start and the landing.
+    await untilPasses(page, 120);
     const figures = await measurePasses(page, seconds);
     console.log(
       `${name}: ${figures.passesPerSecond.toFixed(2)} passes/s, ` +

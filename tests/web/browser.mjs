@@ -30,6 +30,19 @@ export function passCount(page) {
   return page.evaluate(() => Module._torvik_pass_count());
 }
 
+// Waits until the page has run `count` passes. The export is there before the
+// wasm behind it: until the run has started, no pass is counted.
+export async function untilPasses(page, count, timeoutMs = 20000) {
+  const deadline = Date.now() + timeoutMs;
+  const passes = () => (typeof Module == 'object' && Module.calledRun ? Module._torvik_pass_count() : 0);
+  while ((await page.evaluate(passes)) < count) {
+    if (Date.now() > deadline) {
+      throw new Error(`fewer than ${count} passes after ${timeoutMs / 1000} s`);
+    }
+    await sleep(100);
+  }
+}
+
 // Passes the page runs a second, and the page's script time per pass, over
 // `seconds`; also the animation frames the browser gave in that time.
 export async function measurePasses(page, seconds) {
