@@ -27,6 +27,19 @@ void readKeys(const InputDevice& device, InputSnapshot& snapshot) {
     snapshot.keyW = held(device.key(GLFW_KEY_W));
 }
 
+// Keeps what the keys hold and adds what the pad holds.
+void addPad(const PadHeld& pad, InputSnapshot& snapshot) {
+    if (pad.left) {
+        snapshot.left = 1;
+    }
+    if (pad.right) {
+        snapshot.right = 1;
+    }
+    if (pad.jump) {
+        snapshot.keyX = 1;
+    }
+}
+
 // Truncated to whole pixels; a dragged cursor may leave the window, so keep
 // far-off readings inside the integer range instead of overflowing.
 std::int32_t wholePixels(double position) {
@@ -49,4 +62,7 @@ void pollInput(const InputDevice& device) {
         input.mouseX = wholePixels(x);
         input.mouseY = wholePixels(y);
     }
+    const PadHeld pad = padHeld(device.pad());
+    addPad(pad, input.firstInput);
+    addPad(pad, input.secondInput);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/gamepad.hpp"
+
 // Held / not held, one byte each, as of the latest poll. No edge detection.
 struct InputSnapshot {
     std::uint8_t keyA = 0;
@@ -18,7 +20,7 @@ struct InputSnapshot {
 };
 
 // The game walks on firstInput and jumps on secondInput; both are filled from
-// the same key state in one poll, so they always agree.
+// the same key and pad state in one poll, so they always agree.
 struct InputState {
     InputSnapshot firstInput;
     InputSnapshot secondInput;
@@ -34,6 +36,10 @@ struct InputDevice {
     int (*key)(int keyCode);
     int (*mouseButton)(int button);
     void (*cursorPos)(double* x, double* y);
+    PadState (*pad)();
 };
+
+// Reads the keys, the mouse, then the pad: what the pad holds counts as its
+// keys held (cursor left and right, X), so the game cannot tell the two apart.
 
 void pollInput(const InputDevice& device);

@@ -6,6 +6,7 @@
 #include "app/page_clock.hpp"
 #include "app/pass.hpp"
 #include "app/window.hpp"
+#include "render/render_state.hpp"
 
 namespace {
 
@@ -58,6 +59,14 @@ EM_JS(void, watchPageVisibility, (), {
         'resume', function() { Module['_torvik_page_hidden'](0); });
 });
 
+// The page sizes the canvas's own pixels in whole steps of the world's, in
+// and out of fullscreen; the window's creation set them back to 512 x 384.
+EM_JS(void, askPageToFitCanvas, (), {
+    if (Module['fitCanvas']) {
+        Module['fitCanvas']();
+    }
+});
+
 }  // namespace
 
 extern "C" {
@@ -67,6 +76,14 @@ EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes;
 
 // Told by the page when it is hidden or frozen, and when it is back.
 EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }
+
+// Told by the page when it has given the canvas this many pixels: the view is
+// stretched over them, as over a desktop window (they are always 4:3).
+EMSCRIPTEN_KEEPALIVE void torvik_canvas_resized(int width, int height) {
+    if (windowOpen()) {
+        onWindowResize(width, height);
+    }
+}
 }
 
 void runMainLoop() {
@@ -77,6 +94,7 @@ void runMainLoop() {
         return;
     }
     watchPageVisibility();
+    askPageToFitCanvas();
     // 0: at the browser's animation frame rate. Never returns: the page keeps
     // the run alive.
     emscripten_set_main_loop(onAnimationFrame, 0, EM_TRUE);

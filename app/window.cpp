@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/frame_pacer.hpp"
+#include "app/window_target.hpp"
 #include "render/gl_context.hpp"
 #include "render/render_state.hpp"
 
@@ -23,6 +24,14 @@ constexpr int depthBits = 24;
 struct GameWindow {
     GLFWwindow* handle = nullptr;
     bool libraryActive = false;
+    bool fullscreen = false;
+    // A fullscreen key was pressed during the latest events.
+    bool fullscreenAsked = false;
+    // Where the window was, and how large, before it went fullscreen.
+    int windowedX = 0;
+    int windowedY = 0;
+    int windowedWidth = windowWidth;
+    int windowedHeight = windowHeight;
 };
 
 GameWindow& gameWindow() {
@@ -31,7 +40,69 @@ GameWindow& gameWindow() {
 }
 
 void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
-    onWindowResize(width, height);
+    onWindowResize(width, height,
+                   gameWindow().fullscreen ? ViewFit::letterboxed : ViewFit::stretched);
+}
+
+// F11 or Alt+Enter switch between the window and fullscreen.
+void fullscreenKeys(int key, int action, int mods) {
+    if (windowTarget.switchesFullscreen && action == GLFW_PRESS &&
+        (key == GLFW_KEY_F11 || (key == GLFW_KEY_ENTER && (mods & GLFW_MOD_ALT) != 0))) {
+        gameWindow().fullscreenAsked = true;
+    }
+}
+
+// Keys the game acts on at once rather than at the next poll. They never
+// reach the tick.
+void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mods) {
+    fullscreenKeys(key, action, mods);
+}
+
+// The monitor under the window's centre, or the primary one when it is off
+// every screen.
+GLFWmonitor* monitorUnder(const GameWindow& window) {
+    const int centreX = window.windowedX + window.windowedWidth / 2;
+    const int centreY = window.windowedY + window.windowedHeight / 2;
+    int count = 0;
+    GLFWmonitor** monitors = glfwGetMonitors(&count);
+    for (int i = 0; i < count; ++i) {
+        int x = 0;
+        int y = 0;
+        glfwGetMonitorPos(monitors[i], &x, &y);
+        const GLFWvidmode* mode = glfwGetVideoMode(monitors[i]);
+        if (mode != nullptr && centreX >= x && centreX < x + mode->width && centreY >= y &&
+            centreY < y + mode->height) {
+            return monitors[i];
+        }
+    }
+    return glfwGetPrimaryMonitor();
+}
+
+// Fullscreen keeps the monitor's own video mode, so that nothing flickers
+// or changes size; the window comes back at its former place and size.
+void switchFullscreen(GameWindow& window) {
+    if (window.fullscreen) {
+        window.fullscreen = false;
+        glfwSetWindowMonitor(window.handle, nullptr, window.windowedX, window.windowedY,
+                             window.windowedWidth, window.windowedHeight, GLFW_DONT_CARE);
+    } else {
+        glfwGetWindowPos(window.handle, &window.windowedX, &window.windowedY);
+        glfwGetWindowSize(window.handle, &window.windowedWidth, &window.windowedHeight);
+        GLFWmonitor* monitor = monitorUnder(window);
+        const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+        if (mode == nullptr) {
+            return;
+        }
+        window.fullscreen = true;
+        glfwSetWindowMonitor(window.handle, monitor, 0, 0, mode->width, mode->height,
+                             mode->refreshRate);
+    }
+    // The new size is reported too, but not when it happens to be the old
+    // one; the view's fit has changed either way.
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window.handle, &width, &height);
+    onFramebufferSize(window.handle, width, height);
 }
 
 int windowKey(int keyCode) {
@@ -49,6 +120,8 @@ void windowCursorPos(double* x, double* y) {
         glfwGetCursorPos(handle, x, y);
     }
 }
+
+PadState windowPad() { return gameWindow().handle != nullptr ? readPad() : PadState{}; }
 
 }  // namespace
 
@@ -84,6 +157,7 @@ void initWindow() {
         glContextReady() = true;
         glfwSetWindowTitle(window.handle, "Torvik");
         glfwSetFramebufferSizeCallback(window.handle, onFramebufferSize);
+        glfwSetKeyCallback(window.handle, onKey);
         // Size the viewport now, before anything is drawn, in real pixels.
         int width = 0;
         int height = 0;
@@ -105,6 +179,11 @@ void handleEventsAndSwap() {
         return;
     }
     glfwPollEvents();
+    // Switched here rather than inside the key's own event.
+    if (gameWindow().fullscreenAsked) {
+        gameWindow().fullscreenAsked = false;
+        switchFullscreen(gameWindow());
+    }
     if (glfwWindowShouldClose(handle) == GLFW_FALSE) {
         glfwSwapBuffers(handle);
     }
@@ -121,7 +200,7 @@ void sleepSeconds(double seconds) {
 }
 
 const InputDevice& windowInput() {
-    static const InputDevice device{windowKey, windowMouseButton, windowCursorPos};
+    static const InputDevice device{windowKey, windowMouseButton, windowCursorPos, windowPad};
     return device;
 }
 
@@ -130,7 +209,6 @@ void closeWindow() {
     if (window.libraryActive) {
         glfwTerminate();
     }
-    window.handle = nullptr;
-    window.libraryActive = false;
+    window = GameWindow{};
     glContextReady() = false;
 }

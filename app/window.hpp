@@ -7,13 +7,15 @@
 // game still starts up, runs one pass and ends.
 
 // Prints the library version, opens the 512 x 384 window titled "Torvik",
-// hooks up the resize handler and takes the first clock reading.
+// hooks up the resize handler and the fullscreen keys, and takes the first
+// clock reading.
 void initWindow();
 
 // True while the window exists and no close was requested.
 bool windowOpen();
 
-// Handles pending window events (key state, resizes, close requests), then
+// Handles pending window events (key state, resizes, close requests), switches
+// between the window and fullscreen when F11 or Alt+Enter asked for it, then
 // shows the frame unless a close was just requested.
 void handleEventsAndSwap();
 

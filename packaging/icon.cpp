@@ -1,18 +1,7 @@
-// Draws the game's desktop icon at one size: the player's standing frame on a
-// transparent square, each texel a whole number of pixels so that it stays
-// crisp. A square smaller than the frame's 27 rows shows every other texel.
-//
-//   torvik_icon SIZE ICON_FILE
-
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include "packaging/icon.hpp"
 
 #include "assets/images.hpp"
-#include "packaging/picture.hpp"
 #include "render/image16.hpp"
-
-namespace {
 
 Picture iconPicture(int side) {
     // Pixels per texel when the frame fits, else texels per pixel.
@@ -31,15 +20,4 @@ Picture iconPicture(int side) {
         }
     }
     return picture;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    const int side = argc == 3 ? std::atoi(argv[1]) : 0;
-    if (side < 8 || side > 1024) {
-        std::fprintf(stderr, "usage: torvik_icon SIZE ICON_FILE (SIZE 8 to 1024)\n");
-        return 2;
-    }
-    return writePng(argv[2], iconPicture(side)) ? 0 : 1;
 }

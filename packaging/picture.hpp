@@ -26,5 +26,7 @@ void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t gre
 // Puts one texel at (x, y) if it is opaque, using the game's own colour expansion.
 void putTexel(Picture& picture, int x, int y, std::uint16_t word);
 
-// Writes the picture as a PNG; says why on stderr when it cannot.
+// Writes the picture as a PNG; says why on stderr when it cannot. Through
+// libpng, on the desktop only (picture_png.cpp); the page's icons are drawn
+// the same way and packed by web/png.mjs.
 bool writePng(const std::filesystem::path& path, const Picture& picture);

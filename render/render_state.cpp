@@ -60,12 +60,30 @@ void setupRenderer(std::uint32_t& tileset) {
     }
 }
 
-void onWindowResize(int width, int height) {
+ViewportBox viewportFor(int width, int height, ViewFit fit) {
+    // A minimised window reports height 0; keep a one-pixel viewport.
+    height = std::max(height, 1);
+    if (fit == ViewFit::stretched) {
+        return {0, 0, width, height};
+    }
+    width = std::max(width, 1);
+    const int viewWidth = static_cast<int>(viewRight - viewLeft);
+    const int viewHeight = static_cast<int>(viewTop - viewBottom);
+    // Wider than 4:3: full height, bars left and right; else bars above and below.
+    const long long wide = static_cast<long long>(width) * viewHeight;
+    const long long tall = static_cast<long long>(height) * viewWidth;
+    const int boxWidth = wide > tall ? static_cast<int>(tall / viewHeight) : width;
+    const int boxHeight = wide > tall ? height : static_cast<int>(wide / viewWidth);
+    return {(width - boxWidth) / 2, (height - boxHeight) / 2, std::max(boxWidth, 1),
+            std::max(boxHeight, 1)};
+}
+
+void onWindowResize(int width, int height, ViewFit fit) {
     if (!glContextReady()) {
         return;
     }
-    // A minimised window reports height 0; keep a one-pixel viewport.
-    glViewport(0, 0, width, height == 0 ? 1 : height);
+    const ViewportBox box = viewportFor(width, height, fit);
+    glViewport(box.x, box.y, box.width, box.height);
     loadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -18,8 +18,24 @@ void setupGlState();
 // The fixed state, the tile atlas decoded into `tileset`, and the projection.
 void setupRenderer(std::uint32_t& tileset);
 
+// How the view fills the window: stretched over all of it (a window), or as
+// large as fits in its own 4:3 shape, centred, black around it (fullscreen,
+// where a wide screen would otherwise stretch it).
+enum class ViewFit { stretched, letterboxed };
+
+// A viewport, in pixels from the bottom-left corner.
+struct ViewportBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Where the view goes in a window of this many pixels.
+ViewportBox viewportFor(int width, int height, ViewFit fit);
+
 // Viewport and projection for a window of this many pixels.
-void onWindowResize(int width, int height);
+void onWindowResize(int width, int height, ViewFit fit = ViewFit::stretched);
 
 // Clears colour and depth for a new frame.
 void clearFrame();

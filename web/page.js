@@ -1,29 +1,84 @@
-// The page around the game: its canvas, its console lines, the scaling, and
-// the keys and touch buttons that play it.
+// The page around the game: its canvas, its console lines, the scaling,
+// fullscreen, the keys and touch buttons that play it, and the worker that
+// keeps it for playing offline.
 'use strict';
 
 (function () {
   const canvas = document.getElementById('canvas');
-  const gameWidth = 512;
-  const gameHeight = 384;
+  const gameArea = document.getElementById('game');
+  const worldWidth = 256;
+  const worldHeight = 192;
+  let gameRunning = false;
 
-  // Whole steps of the game's 512 x 384 in device pixels, so that every world
-  // pixel covers the same square of screen pixels; smaller than one step, it
-  // shrinks to fit, still 4:3.
+  // The room the page leaves the canvas, in CSS pixels: the window, less
+  // what else is shown above and below it (in fullscreen, the touch buttons).
+  function roomForCanvas() {
+    const full = document.fullscreenElement === gameArea;
+    const box = full ? gameArea : document.querySelector('main');
+    const style = getComputedStyle(box);
+    const gap = parseFloat(style.rowGap) || 0;
+    let height = (full ? gameArea.clientHeight : window.innerHeight) -
+      parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+    for (const element of [...box.children, ...(full ? [] : gameArea.children)]) {
+      if (element !== canvas && element !== gameArea && element.offsetHeight > 0) {
+        height -= element.offsetHeight + gap;
+      }
+    }
+    return {width: full ? gameArea.clientWidth : document.documentElement.clientWidth, height};
+  }
+
+  // Whole steps of the world's 256 x 192 in device pixels, in and out of
+  // fullscreen, so that every world pixel covers the same square of screen
+  // pixels; the canvas's own pixels follow, so that nothing is resampled.
+  // Smaller than one step, it shrinks to fit, still 4:3.
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
-    const room = document.querySelector('.controls').offsetHeight + 120;
-    const width = document.documentElement.clientWidth * ratio;
-    const height = Math.max(1, window.innerHeight - room) * ratio;
-    let scale = Math.floor(Math.min(width / gameWidth, height / gameHeight));
-    if (scale < 1) {
-      scale = Math.min(width / gameWidth, 1);
-    }
+    const room = roomForCanvas();
+    const width = room.width * ratio;
+    const height = Math.max(1, room.height) * ratio;
+    const steps = Math.floor(Math.min(width / worldWidth, height / worldHeight));
+    const scale = steps >= 1 ? steps : Math.min(width / worldWidth, 1);
     const root = document.documentElement.style;
-    root.setProperty('--canvas-width', (gameWidth * scale) / ratio + 'px');
+    root.setProperty('--canvas-width', (worldWidth * scale) / ratio + 'px');
+    const pixels = Math.max(steps, 1);
+    if (canvas.width !== worldWidth * pixels || canvas.height !== worldHeight * pixels) {
+      canvas.width = worldWidth * pixels;
+      canvas.height = worldHeight * pixels;
+      if (gameRunning) {
+        Module._torvik_canvas_resized(canvas.width, canvas.height);
+      }
+    }
   }
   window.addEventListener('resize', fitCanvas);
+  document.addEventListener('fullscreenchange', fitCanvas);
   fitCanvas();
+
+  // Fullscreen puts the game's area on the whole screen, black around the
+  // canvas; Escape leaves it, as the browser has it. On a phone it turns the
+  // picture to landscape where it can.
+  function switchFullscreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen().catch(() => {});
+      return;
+    }
+    gameArea.requestFullscreen({navigationUI: 'hide'})
+      .then(() => screen.orientation && screen.orientation.lock('landscape'))
+      .catch(() => {})
+      .finally(() => canvas.focus());
+  }
+  const fullscreenButton = document.getElementById('fullscreen-button');
+  if (document.fullscreenEnabled) {
+    fullscreenButton.addEventListener('click', switchFullscreen);
+    window.addEventListener('keydown', (event) => {
+      if ((event.key === 'f' || event.key === 'F') && !event.repeat && !event.ctrlKey &&
+          !event.altKey && !event.metaKey) {
+        event.preventDefault();
+        switchFullscreen();
+      }
+    });
+  } else {
+    document.getElementById('fullscreen-block').hidden = true;
+  }
 
   // The game's keys play; they never scroll the page.
   const gameKeys = new Set(['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'x', 'X']);
@@ -85,6 +140,13 @@
 
   window.Module = {
     canvas: canvas,
+    // Called by the game once its window is open: from then on it is told of
+    // every new size of the canvas.
+    fitCanvas: () => {
+      gameRunning = true;
+      canvas.width = canvas.height = 0;
+      fitCanvas();
+    },
     print: (line) => {
       console.log(line);
       if (line === 'GLFW window creation failed') {
@@ -95,4 +157,13 @@
     printErr: (line) => console.warn(line),
   };
   canvas.focus();
+
+  // Kept for playing offline, where the page comes from a server (a page
+  // opened from a file has no workers).
+  if ('serviceWorker' in navigator && window.isSecureContext) {
+    window.addEventListener('load', () => {
+      navigator.serviceWorker.register('service-worker.js')
+        .catch((error) => console.warn('Torvik will not play offline: ' + error));
+    });
+  }
 })();

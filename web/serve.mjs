@@ -11,6 +11,14 @@ const contentTypes = {
   '.wasm': 'application/wasm',
   '.css': 'text/css',
   '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
+};
+
+// The offline worker is asked for afresh on every visit, never from a cache,
+// so that a new build's worker replaces the old one at once.
+const fileHeaders = {
+  'service-worker.js': {'Cache-Control': 'no-cache'},
 };
 
 // Port 0 takes any free one; the address it got comes back as `url`.
@@ -25,7 +33,10 @@ export async function serveSite(directory, port = 0) {
       response.end();
       return;
     }
-    response.writeHead(200, {'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream'});
+    response.writeHead(200, {
+      'Content-Type': contentTypes[path.extname(file)] ?? 'application/octet-stream',
+      ...fileHeaders[path.relative(root, file)],
+    });
     fs.createReadStream(file).pipe(response);
   });
   await new Promise((resolve, reject) => {

@@ -16,6 +16,7 @@ bool buttonHeld = false;
 double cursorX = 0.0;
 double cursorY = 0.0;
 std::vector<std::string> queries;
+PadState pad;
 
 int fakeKey(int code) {
     queries.push_back("key " + std::to_string(code));
@@ -31,7 +32,12 @@ void fakeCursor(double* x, double* y) {
     *y = cursorY;
 }
 
-constexpr InputDevice fakeDevice{fakeKey, fakeButton, fakeCursor};
+PadState fakePad() {
+    queries.push_back("pad");
+    return pad;
+}
+
+constexpr InputDevice fakeDevice{fakeKey, fakeButton, fakeCursor, fakePad};
 
 struct Poll : ::testing::Test {
     void SetUp() override {
@@ -39,6 +45,7 @@ struct Poll : ::testing::Test {
         buttonHeld = false;
         cursorX = cursorY = 0.0;
         queries.clear();
+        pad = PadState{};
         inputState() = InputState{};
     }
     static void expectBothRecordsEqual() {
@@ -88,7 +95,7 @@ TEST_F(Poll, ReleasedKeysClearAndRecordsStayEqual) {
     EXPECT_EQ(std::memcmp(&inputState().firstInput, &none, sizeof none), 0);
 }
 
-TEST_F(Poll, QueriesKeysTwiceThenButtonTwiceThenCursor) {
+TEST_F(Poll, QueriesKeysTwiceThenButtonTwiceThenCursorThenPad) {
     buttonHeld = true;
     pollInput(fakeDevice);
     const std::vector<int> keyOrder{GLFW_KEY_LEFT, GLFW_KEY_RIGHT, GLFW_KEY_UP, GLFW_KEY_DOWN,
@@ -103,6 +110,7 @@ TEST_F(Poll, QueriesKeysTwiceThenButtonTwiceThenCursor) {
     expected.push_back("button " + std::to_string(GLFW_MOUSE_BUTTON_1));
     expected.push_back("button " + std::to_string(GLFW_MOUSE_BUTTON_1));
     expected.push_back("cursor");
+    expected.push_back("pad");
     EXPECT_EQ(queries, expected);
 }
 
@@ -142,6 +150,32 @@ TEST_F(Poll, FarOffCursorDoesNotOverflow) {
     pollInput(fakeDevice);
     EXPECT_EQ(inputState().mouseX, INT32_MAX);
     EXPECT_EQ(inputState().mouseY, INT32_MIN);
+}
+
+// The pad adds to the keys in both records, and a pad pulled out lets go at
+// the next poll, whatever it held.
+TEST_F(Poll, PadAndKeysHoldTogetherAndAPulledPadLetsGo) {
+    heldKeys = {GLFW_KEY_LEFT};
+    pad = PadState{.connected = true, .stickX = 0.9F, .south = true};
+    pollInput(fakeDevice);
+    expectBothRecordsEqual();
+    EXPECT_EQ(inputState().firstInput.left, 1);
+    EXPECT_EQ(inputState().firstInput.right, 1);
+    EXPECT_EQ(inputState().secondInput.keyX, 1);
+    EXPECT_EQ(inputState().firstInput.up, 0);
+
+    // The key let go, the pad still leaning right.
+    heldKeys.clear();
+    pollInput(fakeDevice);
+    EXPECT_EQ(inputState().firstInput.left, 0);
+    EXPECT_EQ(inputState().firstInput.right, 1);
+
+    // Pulled out mid-run: its reader says "not connected", readings stale.
+    pad.connected = false;
+    pollInput(fakeDevice);
+    expectBothRecordsEqual();
+    InputSnapshot none{};
+    EXPECT_EQ(std::memcmp(&inputState().firstInput, &none, sizeof none), 0);
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+// A gamepad as the game sees it, whoever reads it: the desktop library's
+// gamepad mapping and the browser's "standard" layout name the same controls.
+struct PadState {
+    bool connected = false;
+    float stickX = 0.0F;  // the left stick across, -1 (left) to 1 (right)
+    bool dpadLeft = false;
+    bool dpadRight = false;
+    bool south = false;  // A on an Xbox pad, Cross on a PlayStation pad
+    bool east = false;   // B, Circle
+};
+
+// How far the stick must lean, out of 1, before it runs: a stick at rest is
+// never quite centred, and a worn one drifts.
+inline constexpr float padDeadZone = 0.5F;
+
+// What the pad holds down, in the game's terms.
+struct PadHeld {
+    bool left = false;
+    bool right = false;
+    bool jump = false;
+
+    bool operator==(const PadHeld&) const = default;
+};
+
+// The D-pad or the stick past the dead zone run; south and east jump. A pad
+// that is not connected holds nothing.
+PadHeld padHeld(const PadState& pad);
+
+// The first connected gamepad, as of now. Each build has its own reader
+// (app/pad_source_desktop.cpp, app/pad_source_browser.cpp); both need the
+// library to be running.
+PadState readPad();

@@ -1,0 +1,41 @@
+// The browser's toolchain reaches the page's Gamepad API through the
+// library's plain joystick calls. Browsers lay out every pad they know in the
+// "standard" way: buttons 0 and 1 the south and east face buttons, 14 and 15
+// the D-pad's left and right, axis 0 the left stick across.
+
+#include <GLFW/glfw3.h>
+
+#include "app/gamepad.hpp"
+
+namespace {
+
+constexpr int southButton = 0;
+constexpr int eastButton = 1;
+constexpr int dpadLeftButton = 14;
+constexpr int dpadRightButton = 15;
+constexpr int stickAxis = 0;
+
+}  // namespace
+
+PadState readPad() {
+    for (int pad = GLFW_JOYSTICK_1; pad <= GLFW_JOYSTICK_LAST; ++pad) {
+        if (glfwJoystickPresent(pad) != GLFW_TRUE) {
+            continue;
+        }
+        int axisCount = 0;
+        int buttonCount = 0;
+        const float* axes = glfwGetJoystickAxes(pad, &axisCount);
+        const unsigned char* buttons = glfwGetJoystickButtons(pad, &buttonCount);
+        // A pad may have fewer buttons or axes than the layout names.
+        const auto pressed = [buttons, buttonCount](int button) {
+            return buttons != nullptr && button < buttonCount && buttons[button] != 0;
+        };
+        return {true,
+                axes != nullptr && stickAxis < axisCount ? axes[stickAxis] : 0.0F,
+                pressed(dpadLeftButton),
+                pressed(dpadRightButton),
+                pressed(southButton),
+                pressed(eastButton)};
+    }
+    return {};
+}
