@@ -3,6 +3,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include "app/frame_pacer.hpp"
 #include "app/page_clock.hpp"
 #include "app/pass.hpp"
 #include "app/window.hpp"
@@ -73,6 +74,14 @@ extern "C" {
 
 // Read by the page to count the passes it has run.
 EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes; }
+
+// Read beside the pass count to tell how far the passes are ahead of the
+// page's clock: the pacer's accumulated error, and the page's time since the
+// last pass read its clock.
+EMSCRIPTEN_KEEPALIVE double torvik_pacer_accumulator() { return framePacer().sleepAccumulator; }
+EMSCRIPTEN_KEEPALIVE double torvik_seconds_since_pass() {
+    return pageClockSeconds() - framePacer().lastTime;
+}
 
 // Told by the page when it is hidden or frozen, and when it is back.
 EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }

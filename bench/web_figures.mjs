@@ -1,8 +1,17 @@
 // The web build's figures in headless Chromium: passes a second and the
 // page's script time per pass, at the browser's own frame rate and with its
-// animation frames unthrottled.
+// animation frames unthrottled; beside the rate, the passes the page's clock
+// made due over the span, allowing for what the pacer owed or held at its
+// ends (after slow passes it runs faster until it has paid back).
 //   node bench/web_figures.mjs SITE_DIRECTORY [SECONDS]
-import {launchChromium, measurePasses, passCount, serveSite, untilPasses} from '../tests/web/browser.mjs';
+import {
+  keepPageTime,
+  launchChromium,
+  measurePasses,
+  passCount,
+  serveSite,
+  untilPasses,
+} from '../tests/web/browser.mjs';
 
 const site = process.argv[2] ?? 'build-web/site';
 const seconds = Number(process.argv[3] ?? 10);
@@ -16,12 +25,15 @@ for (const [name, args] of [
   try {
     const page = await browser.newPage();
     await page.setViewport({width: 1280, height: 1000});
+    await keepPageTime(page);
     await page.goto(served.url);
     // Past the start and the landing.
     await untilPasses(page, 120);
     const figures = await measurePasses(page, seconds);
     console.log(
-      `${name}: ${figures.passesPerSecond.toFixed(2)} passes/s, ` +
+      `${name}: ${figures.passesPerSecond.toFixed(2)} passes/s ` +
+        `(${figures.passes} passes, ${figures.duePasses.toFixed(1)} due by the page's clock; ` +
+        `${figures.leadAtStart.toFixed(3)} s ahead at the start, ${figures.leadAtEnd.toFixed(3)} s at the end), ` +
         `${figures.framesPerSecond.toFixed(1)} animation frames/s, ` +
         `${figures.scriptMsPerPass.toFixed(3)} ms of script per pass (${await passCount(page)} passes in all)`);
   } finally {

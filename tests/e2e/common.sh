@@ -24,32 +24,94 @@ fail() {
 
 now_ms() { date +%s%3N; }
 
-# Starts the game, its stdout into $E2E_OUT/stdout.txt, and waits for its window.
+# Every wait below is for something the game shows or says, with a deadline
+# only a game that is stuck would miss, however busy the machine is.
+DEADLINE_MS=60000
+
+# The game runs under the pass gate (tests/e2e/pass_gate.cpp): it is held
+# after its first pass, and a test lets it run on pass by pass, so each shot
+# shows a known pass and each key is down for a known number of passes.
+GATE="$E2E_OUT/gate"
+PASSES=0
+
+# Starts the game, its stdout into $E2E_OUT/stdout.txt, and waits for its own
+# window: the one with its process id and its title, since a window of a game
+# that has just ended can still be on the display under the same title.
 start_game() {
-  "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+  rm -rf "$GATE"
+  mkdir -p "$GATE"
+  mkfifo "$GATE/go"
+  PASSES=0
+  if [ -n "${PASS_GATE_LIB:-}" ]; then
+    # A sanitizer build wants its runtime first; the gate only counts swaps.
+    PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB" \
+      ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
+      "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+  else
+    "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+  fi
   GAME_PID=$!
-  WINDOW=$(timeout 10 xdotool search --sync --onlyvisible --pid "$GAME_PID" --name '^Torvik$' |
-    head -n 1) || fail "no game window appeared"
+  WINDOW=$(timeout $((DEADLINE_MS / 1000)) xdotool search --sync --all --onlyvisible \
+    --pid "$GAME_PID" --name '^Torvik$' | head -n 1) || fail "no game window appeared"
   [ -n "$WINDOW" ] || fail "no game window appeared"
+  [ -z "${PASS_GATE_LIB:-}" ] || until_held 1
+}
+
+# Waits until the gate holds the game after pass $1.
+until_held() {
+  local deadline=$(($(now_ms) + DEADLINE_MS)) held=""
+  while true; do
+    [ -f "$GATE/held" ] && read -r held <"$GATE/held" && [ "$held" = "$1" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before pass $1 (held at ${held:-none})"
+    [ "$(now_ms)" -lt "$deadline" ] || fail "the game was not held after pass $1 (held at ${held:-none})"
+    sleep 0.02
+  done
+  PASSES=$1
+}
+
+# Tells the held game how far to go: pass $1, or 0 to run freely.
+tell_gate() {
+  [ -n "${PASS_GATE_LIB:-}" ] || fail "the pass gate is needed here"
+  timeout $((DEADLINE_MS / 1000)) bash -c 'echo "$1" >"$2"' _ "$1" "$GATE/go" ||
+    fail "the game did not take the gate's word ($1)"
+}
+
+# Lets the held game run until it has done pass $1, and holds it there.
+run_to() {
+  [ "$1" -gt "$PASSES" ] || fail "asked to run to pass $1, already at $PASSES"
+  tell_gate "$1"
+  until_held "$1"
+}
+
+# Lets the held game run $1 more passes.
+run_for() { run_to $((PASSES + $1)); }
+
+# Lets the game run freely, as a player's does.
+let_go() {
+  [ "$PASSES" -gt 0 ] || return 0
+  tell_gate 0
+  PASSES=0
 }
 
 # Waits until stdout holds at least $1 lines.
 wait_for_lines() {
-  local deadline=$(($(now_ms) + 10000))
+  local deadline=$(($(now_ms) + DEADLINE_MS))
   while [ "$(wc -l <"$E2E_OUT/stdout.txt")" -lt "$1" ]; do
     [ "$(now_ms)" -lt "$deadline" ] || fail "expected $1 lines on stdout, got: $(cat "$E2E_OUT/stdout.txt")"
     sleep 0.05
   done
 }
 
-# Sends the window manager's close request; sets CLOSE_MS and EXIT_STATUS.
+# Lets the game go and sends it the window manager's close request; sets
+# CLOSE_MS, from the request's delivery to the game's end, and EXIT_STATUS.
 close_game() {
+  let_go
+  "$SEND_CLOSE" "$WINDOW" || fail "could not send the close request"
   local sent
   sent=$(now_ms)
-  "$SEND_CLOSE" "$WINDOW" || fail "could not send the close request"
-  local deadline=$((sent + 5000))
+  local deadline=$((sent + DEADLINE_MS))
   while kill -0 "$GAME_PID" 2>/dev/null; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "the game did not end within 5 s of the close request"
+    [ "$(now_ms)" -lt "$deadline" ] || fail "the game did not end after the close request"
     sleep 0.01
   done
   CLOSE_MS=$(($(now_ms) - sent))
@@ -68,7 +130,8 @@ screenshot() {
 HELD_KEYS=()
 
 # Presses keys (xdotool names: Left, Right, x) and keeps them down, as a
-# player's fingers do, on the game's focused window.
+# player's fingers do, on the game's focused window. Pressed while the game is
+# held, they are down from the pass after next on.
 hold_keys() {
   xdotool windowfocus --sync "$WINDOW" keydown "$@" || fail "could not press $*"
   HELD_KEYS+=("$@")
@@ -79,6 +142,15 @@ release_keys() {
   [ ${#HELD_KEYS[@]} -eq 0 ] && return 0
   xdotool keyup "${HELD_KEYS[@]}" || true
   HELD_KEYS=()
+}
+
+# Holds keys $2... down for $1 passes of the held game, then lets go of them.
+hold_keys_for() {
+  local passes=$1
+  shift
+  hold_keys "$@"
+  run_for "$passes"
+  release_keys
 }
 
 # The colours of the player's sprite sheet that no tile uses.
@@ -102,17 +174,18 @@ sprite_box() {
   [ -s "$1.box" ] && cat "$1.box"
 }
 
-# Takes screenshots into $2 until the command "$3 $2" succeeds; fails with
-# message $1 after 5 s.
+# Lets the held game run on $3 passes at a time, with a screenshot into $2
+# after each step, until the command "$4... $2" succeeds; fails with message
+# $1 after 600 passes.
 shoot_until() {
-  local what=$1 shot=$2
-  shift 2
-  local deadline=$(($(now_ms) + 5000))
+  local what=$1 shot=$2 step=$3
+  shift 3
+  local last=$((PASSES + 600))
   while true; do
     screenshot "$shot"
     "$@" "$shot" >/dev/null && return 0
-    [ "$(now_ms)" -lt "$deadline" ] || fail "waited 5 s for $what"
-    sleep 0.05
+    [ "$PASSES" -lt "$last" ] || fail "waited 600 passes for $what"
+    run_for "$step"
   done
 }
 
@@ -121,23 +194,23 @@ same_picture() {
   [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]
 }
 
-# Takes screenshots into $1 until the picture has stayed the same for half a
-# second (slow enough that even the top of a jump shows a change), within 6 s.
+# Lets the held game run on until its picture has stayed the same for 30
+# passes (shot every 5, close enough that even the top of a jump shows a
+# change), within 600 passes; that picture is $1.
 wait_until_still() {
   local shot=$1 previous="$1.previous.png"
-  local deadline=$(($(now_ms) + 6000)) changed
+  local last=$((PASSES + 600)) same=0
   screenshot "$previous"
-  changed=$(now_ms)
-  while true; do
-    sleep 0.1
+  while [ "$same" -lt 6 ]; do
+    [ "$PASSES" -lt "$last" ] || fail "the picture never came to rest in 600 passes"
+    run_for 5
     screenshot "$shot"
     if same_picture "$shot" "$previous"; then
-      [ $(($(now_ms) - changed)) -ge 500 ] && break
+      same=$((same + 1))
     else
       cp "$shot" "$previous"
-      changed=$(now_ms)
+      same=0
     fi
-    [ "$(now_ms)" -lt "$deadline" ] || fail "the picture never came to rest"
   done
   rm -f "$previous"
 }
@@ -187,13 +260,14 @@ view_move() {
     }' <(sky_profile "$1") <(sky_profile "$2")
 }
 
-# Starts the game and waits until the player has dropped onto the grass and
-# the picture stands still; that picture is $E2E_OUT/start.png.
+# Starts the game and lets it run until the player has dropped onto the grass
+# and the picture stands still; that picture is $E2E_OUT/start.png, and the
+# game is held there.
 start_play() {
   rm -f "$E2E_OUT"/*.png "$E2E_OUT"/*.sky "$E2E_OUT"/*.box
   start_game
   wait_for_lines 4
-  shoot_until "the player to appear" "$E2E_OUT/start.png" sprite_box
+  shoot_until "the player to appear" "$E2E_OUT/start.png" 10 sprite_box
   wait_until_still "$E2E_OUT/start.png"
 }
 

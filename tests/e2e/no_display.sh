@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Without any display the window cannot open: the game says so, still prints
-# its set-up lines, runs one pass and ends with status 0.
+# its set-up lines, runs one pass and ends by itself with status 0. How soon
+# is up to the machine; only a game that waits for something misses the
+# deadline.
 source "$(dirname "$0")/common.sh"
 
 started=$(now_ms)
 status=0
-env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>&1 || status=$?
+env -u DISPLAY -u WAYLAND_DISPLAY timeout $((DEADLINE_MS / 1000)) "$TORVIK_BIN" \
+  >"$E2E_OUT/stdout.txt" 2>&1 || status=$?
 took=$(($(now_ms) - started))
+[ "$status" -ne 124 ] || fail "still running after $((DEADLINE_MS / 1000)) s"
 [ "$status" -eq 0 ] || fail "exit status $status"
-[ "$took" -lt 3000 ] || fail "took $took ms"
 
 mapfile -t lines <"$E2E_OUT/stdout.txt"
 [ "${#lines[@]}" -eq 5 ] || fail "expected 5 lines, got: $(cat "$E2E_OUT/stdout.txt")"

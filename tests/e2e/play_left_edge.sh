@@ -34,8 +34,8 @@ near_edge() {
   read -r x _ w _ < <(sprite_box "$1") || return 1
   [ $((x + w)) -le 24 ]
 }
-shoot_until "the player to stop at the left edge, still in sight" "$E2E_OUT/walking_left.png" near_edge
-sleep 0.5 # pressing on against the edge
+shoot_until "the player to stop at the left edge, still in sight" "$E2E_OUT/walking_left.png" 4 near_edge
+run_for 30 # pressing on against the edge
 screenshot "$E2E_OUT/pressing_left.png"
 sprite_box "$E2E_OUT/pressing_left.png" >/dev/null || fail "the player left the screen while Left was held"
 release_keys
@@ -56,9 +56,7 @@ stray=$(outside_mask "$E2E_OUT/mask_at_edge.png" "$E2E_OUT/mask_expected.png")
   fail "at the edge $stray sprite pixels lie off the start's mirrored sprite at world x 6"
 
 # A short walk right brings it back into the open, facing right again.
-hold_keys Right
-sleep 0.3
-release_keys
+hold_keys_for 18 Right
 wait_until_still "$E2E_OUT/walked_back.png"
 read -r x1 y1 _ < <(sprite_box "$E2E_OUT/walked_back.png") || fail "the player vanished"
 [ "$x1" -ge 10 ] || fail "walking right it got only to window column $x1"

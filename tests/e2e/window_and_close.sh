@@ -20,7 +20,7 @@ mapfile -t lines <"$E2E_OUT/stdout.txt"
   fail "sprite texture line: ${lines[3]}"
 [ "${lines[2]}" != "${lines[3]}" ] || fail "both textures got the same name"
 
-sleep 1  # let it run a while
+run_to 60  # let it run a while
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended by itself"
 close_game
 [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"

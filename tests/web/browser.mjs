@@ -32,41 +32,114 @@ export function passCount(page) {
 
 // Waits until the page has run `count` passes. The export is there before the
 // wasm behind it: until the run has started, no pass is counted.
-export async function untilPasses(page, count, timeoutMs = 20000) {
+export async function untilPasses(page, count, timeoutMs = 60000) {
   const deadline = Date.now() + timeoutMs;
   const passes = () => (typeof Module == 'object' && Module.calledRun ? Module._torvik_pass_count() : 0);
   while ((await page.evaluate(passes)) < count) {
     if (Date.now() > deadline) {
       throw new Error(`fewer than ${count} passes after ${timeoutMs / 1000} s`);
     }
-    await sleep(100);
+    await sleep(20);
   }
 }
 
-// Passes the page runs a second, and the page's script time per pass, over
-// `seconds`; also the animation frames the browser gave in that time.
-export async function measurePasses(page, seconds) {
-  await page.evaluate(() => {
-    window.animationFrames = 0;
+// Waits until the page has run `count` more passes.
+export async function forPasses(page, count, timeoutMs = 60000) {
+  await untilPasses(page, (await passCount(page)) + count, timeoutMs);
+}
+
+// Installed before the page loads: the page's own clock, the browser's less
+// every spell the page spent hidden or frozen, kept by the test apart from
+// the game's so that the game's can be checked against it; and a count of
+// the animation frames the browser gives.
+export function keepPageTime(page) {
+  return page.evaluateOnNewDocument(() => {
+    let hiddenMs = 0;
+    let hiddenSince = null;
+    const hide = () => {
+      hiddenSince ??= performance.now();
+    };
+    const show = () => {
+      if (hiddenSince !== null) {
+        hiddenMs += performance.now() - hiddenSince;
+        hiddenSince = null;
+      }
+    };
+    document.addEventListener('visibilitychange', () => (document.hidden ? hide() : show()));
+    document.addEventListener('freeze', hide);
+    document.addEventListener('resume', show);
+    window.torvikPageSeconds = () => ((hiddenSince ?? performance.now()) - hiddenMs) / 1000;
+    window.torvikAnimationFrames = 0;
     const count = () => {
-      ++window.animationFrames;
+      ++window.torvikAnimationFrames;
       requestAnimationFrame(count);
     };
     requestAnimationFrame(count);
   });
-  const before = await page.metrics();
-  const passesBefore = await passCount(page);
-  const started = await page.evaluate(() => [performance.now(), window.animationFrames]);
-  await sleep(seconds * 1000);
-  const ended = await page.evaluate(() => [performance.now(), window.animationFrames]);
-  const passes = (await passCount(page)) - passesBefore;
-  const after = await page.metrics();
-  const elapsed = (ended[0] - started[0]) / 1000;
+}
+
+// The pass count, the pacer's state and the page's clock, read at one moment.
+export function pacerReading(page) {
+  return page.evaluate(() => ({
+    passes: Module._torvik_pass_count(),
+    accumulator: Module._torvik_pacer_accumulator(),
+    sincePass: Module._torvik_seconds_since_pass(),
+    pageSeconds: window.torvikPageSeconds(),
+    frames: window.torvikAnimationFrames,
+  }));
+}
+
+export const passSeconds = 0.01666667;
+
+// How many seconds the passes are ahead of the page's clock at a reading.
+// Each millisecond a pass takes short of its 16.66667 adds 1/500 to the
+// pacer's accumulator, so half of it is the lead at the last pass; the clock
+// has gone on since. Negative: time owed after slow passes, paid back by
+// passes that skip their waits.
+export const lead = (reading) => reading.accumulator / 2 - reading.sincePass;
+
+// Between two readings: the passes run, and the passes the page's clock made
+// due in that time, allowing for the lead at the two ends. A game that keeps
+// to 60 a second runs the passes due, to within rounding.
+export function passesBetween(start, end) {
+  const seconds = end.pageSeconds - start.pageSeconds;
+  const passes = end.passes - start.passes;
   return {
-    passesPerSecond: passes / elapsed,
-    framesPerSecond: (ended[1] - started[1]) / elapsed,
-    scriptMsPerPass: ((after.ScriptDuration - before.ScriptDuration) * 1000) / passes,
+    passes,
+    duePasses: (seconds + lead(end) - lead(start)) / passSeconds,
+    seconds,
+    passesPerSecond: passes / seconds,
+    framesPerSecond: (end.frames - start.frames) / seconds,
+    leadAtStart: lead(start),
+    leadAtEnd: lead(end),
   };
+}
+
+// Passes over `seconds` from now, with the page's script time per pass.
+export async function measurePasses(page, seconds) {
+  const before = await page.metrics();
+  const start = await pacerReading(page);
+  await sleep(seconds * 1000);
+  const end = await pacerReading(page);
+  const after = await page.metrics();
+  const span = passesBetween(start, end);
+  return {...span, scriptMsPerPass: ((after.ScriptDuration - before.ScriptDuration) * 1000) / span.passes};
+}
+
+// The most the passes can be ahead: the pacer waits as soon as 30 ms have
+// piled up, and a pass adds at most 1/30 to its accumulator.
+export const mostLead = 1 / 30;
+
+// Why the passes over a span kept no pace, or null: they must be the passes
+// due, to within one, and never further ahead than one wait. How far behind
+// they are is the machine's doing: the pacer pays back time owed only as fast
+// as animation frames come, and a stalled page owes.
+export function paceFault(span) {
+  if (Math.abs(span.passes - span.duePasses) > 1) {
+    return `${span.passes} passes where ${span.duePasses.toFixed(1)} were due`;
+  }
+  const ahead = Math.max(span.leadAtStart, span.leadAtEnd);
+  return ahead > mostLead ? `the passes ran ${ahead.toFixed(3)} s ahead of the page's clock` : null;
 }
 
 // A PNG file's pixels, 4 bytes each, row by row.

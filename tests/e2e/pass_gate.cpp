@@ -1,0 +1,97 @@
+// Holds the real game after a chosen pass, so that a test sees exactly what
+// that pass drew and presses keys between two known passes, however slowly
+// the machine runs. Preloaded into the game, it counts buffer swaps (one per
+// main-loop pass with a window) and, once the count reaches the pass it was
+// told to stop after, waits inside the swap until told how far to go next.
+// The game is not changed: held passes only come later, and one pass is
+// still one tick.
+//
+//   mkfifo DIR/go
+//   PASS_GATE=DIR PASS_GATE_HOLD=1 LD_PRELOAD=build/tests/e2e/libtorvik_pass_gate.so build/torvik
+//
+// Held, it writes its pass count to DIR/held and reads the next pass number
+// from the FIFO DIR/go: it runs on until that many passes are done, or, for
+// 0, freely from then on. PASS_GATE_HOLD is the first pass to stop after
+// (none when unset or 0).
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+struct GLFWwindow;
+
+namespace {
+
+struct Gate {
+    const char* dir = std::getenv("PASS_GATE");
+    unsigned long passes = 0;
+    unsigned long holdAfter = 0;
+    Gate() {
+        if (const char* hold = std::getenv("PASS_GATE_HOLD"); hold != nullptr) {
+            holdAfter = std::strtoul(hold, nullptr, 10);
+        }
+    }
+};
+
+Gate& gate() {
+    static Gate instance;
+    return instance;
+}
+
+// Written whole under another name and renamed, so a reader never sees half.
+void tellHeld(const Gate& g) {
+    char path[4096];
+    char temporary[4096];
+    std::snprintf(path, sizeof path, "%s/held", g.dir);
+    std::snprintf(temporary, sizeof temporary, "%s/held.tmp", g.dir);
+    if (FILE* out = std::fopen(temporary, "w"); out != nullptr) {
+        std::fprintf(out, "%lu\n", g.passes);
+        std::fclose(out);
+        std::rename(temporary, path);
+    }
+}
+
+// The next pass number from the FIFO; opening it waits for a writer.
+unsigned long nextHold(const Gate& g) {
+    char path[4096];
+    std::snprintf(path, sizeof path, "%s/go", g.dir);
+    const int fifo = open(path, O_RDONLY);
+    if (fifo < 0) {
+        return 0;
+    }
+    char text[32] = {};
+    std::size_t used = 0;
+    ssize_t got = 0;
+    while (used + 1 < sizeof text && (got = read(fifo, text + used, sizeof text - 1 - used)) > 0) {
+        used += static_cast<std::size_t>(got);
+    }
+    close(fifo);
+    return std::strtoul(text, nullptr, 10);
+}
+
+void hold(Gate& g) {
+    while (g.holdAfter != 0 && g.passes >= g.holdAfter) {
+        tellHeld(g);
+        const unsigned long next = nextHold(g);
+        // Told to go nowhere, or back: still held here.
+        if (next == 0 || next > g.passes) {
+            g.holdAfter = next;
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" void glfwSwapBuffers(GLFWwindow* window) {
+    using Swap = void (*)(GLFWwindow*);
+    static const auto real = reinterpret_cast<Swap>(dlsym(RTLD_NEXT, "glfwSwapBuffers"));
+    real(window);
+    Gate& g = gate();
+    ++g.passes;
+    if (g.dir != nullptr) {
+        hold(g);
+    }
+}
