@@ -40,7 +40,9 @@ PASSES=0
 start_game() {
   rm -rf "$GATE"
   mkdir -p "$GATE"
-  mkfifo "$GATE/go"
+  mkfifo "$GATE/go" "$GATE/held"
+  # Kept open both ways, so neither side's open waits and a read can time out.
+  exec {GATE_GO}<>"$GATE/go" {GATE_HELD}<>"$GATE/held"
   PASSES=0
   if [ -n "${PASS_GATE_LIB:-}" ]; then
     # A sanitizer build wants its runtime first; the gate only counts swaps.
@@ -59,21 +61,17 @@ start_game() {
 
 # Waits until the gate holds the game after pass $1.
 until_held() {
-  local deadline=$(($(now_ms) + DEADLINE_MS)) held=""
-  while true; do
-    [ -f "$GATE/held" ] && read -r held <"$GATE/held" && [ "$held" = "$1" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before pass $1 (held at ${held:-none})"
-    [ "$(now_ms)" -lt "$deadline" ] || fail "the game was not held after pass $1 (held at ${held:-none})"
-    sleep 0.02
-  done
+  local held=""
+  read -r -t $((DEADLINE_MS / 1000)) -u "$GATE_HELD" held ||
+    fail "the game was not held after pass $1 within $((DEADLINE_MS / 1000)) s"
+  [ "$held" = "$1" ] || fail "the game was held after pass $held, not $1"
   PASSES=$1
 }
 
 # Tells the held game how far to go: pass $1, or 0 to run freely.
 tell_gate() {
   [ -n "${PASS_GATE_LIB:-}" ] || fail "the pass gate is needed here"
-  timeout $((DEADLINE_MS / 1000)) bash -c 'echo "$1" >"$2"' _ "$1" "$GATE/go" ||
-    fail "the game did not take the gate's word ($1)"
+  echo "$1" >&"$GATE_GO"
 }
 
 # Lets the held game run until it has done pass $1, and holds it there.

@@ -6,13 +6,13 @@
 // The game is not changed: held passes only come later, and one pass is
 // still one tick.
 //
-//   mkfifo DIR/go
+//   mkfifo DIR/go DIR/held
 //   PASS_GATE=DIR PASS_GATE_HOLD=1 LD_PRELOAD=build/tests/e2e/libtorvik_pass_gate.so build/torvik
 //
-// Held, it writes its pass count to DIR/held and reads the next pass number
-// from the FIFO DIR/go: it runs on until that many passes are done, or, for
-// 0, freely from then on. PASS_GATE_HOLD is the first pass to stop after
-// (none when unset or 0).
+// Held, it writes its pass count as a line to the FIFO DIR/held and reads
+// the next pass number as a line from the FIFO DIR/go: it runs on until that
+// many passes are done, or, for 0, freely from then on. PASS_GATE_HOLD is the
+// first pass to stop after (none when unset or 0).
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -41,32 +41,33 @@ Gate& gate() {
     return instance;
 }
 
-// Written whole under another name and renamed, so a reader never sees half.
-void tellHeld(const Gate& g) {
+// A line to or from one of the gate's FIFOs; opening one waits for the
+// other end.
+void writeLine(const Gate& g, const char* name, unsigned long value) {
     char path[4096];
-    char temporary[4096];
-    std::snprintf(path, sizeof path, "%s/held", g.dir);
-    std::snprintf(temporary, sizeof temporary, "%s/held.tmp", g.dir);
-    if (FILE* out = std::fopen(temporary, "w"); out != nullptr) {
-        std::fprintf(out, "%lu\n", g.passes);
-        std::fclose(out);
-        std::rename(temporary, path);
+    std::snprintf(path, sizeof path, "%s/%s", g.dir, name);
+    const int fifo = open(path, O_WRONLY);
+    if (fifo < 0) {
+        return;
     }
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%lu\n", value);
+    [[maybe_unused]] const ssize_t written = write(fifo, text, static_cast<std::size_t>(length));
+    close(fifo);
 }
 
-// The next pass number from the FIFO; opening it waits for a writer.
-unsigned long nextHold(const Gate& g) {
+unsigned long readLine(const Gate& g, const char* name) {
     char path[4096];
-    std::snprintf(path, sizeof path, "%s/go", g.dir);
+    std::snprintf(path, sizeof path, "%s/%s", g.dir, name);
     const int fifo = open(path, O_RDONLY);
     if (fifo < 0) {
         return 0;
     }
     char text[32] = {};
     std::size_t used = 0;
-    ssize_t got = 0;
-    while (used + 1 < sizeof text && (got = read(fifo, text + used, sizeof text - 1 - used)) > 0) {
-        used += static_cast<std::size_t>(got);
+    // One byte at a time: the line ends where the next one would begin.
+    while (used + 1 < sizeof text && read(fifo, text + used, 1) == 1 && text[used] != '\n') {
+        ++used;
     }
     close(fifo);
     return std::strtoul(text, nullptr, 10);
@@ -74,8 +75,8 @@ unsigned long nextHold(const Gate& g) {
 
 void hold(Gate& g) {
     while (g.holdAfter != 0 && g.passes >= g.holdAfter) {
-        tellHeld(g);
-        const unsigned long next = nextHold(g);
+        writeLine(g, "held", g.passes);
+        const unsigned long next = readLine(g, "go");
         // Told to go nowhere, or back: still held here.
         if (next == 0 || next > g.passes) {
             g.holdAfter = next;

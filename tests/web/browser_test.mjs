@@ -99,7 +99,9 @@ function isSky([r, g, b]) {
 function nativePicture() {
   assert.ok(nativeGame && sendClose && passGate && process.env.DISPLAY, 'the native game and a display are needed');
   const gate = fs.mkdtempSync(path.join(out, 'gate-'));
-  execFileSync('mkfifo', [path.join(gate, 'go')]);
+  execFileSync('mkfifo', [path.join(gate, 'go'), path.join(gate, 'held')]);
+  // Opened both ways, so that the game's open of it never waits.
+  const held = fs.openSync(path.join(gate, 'held'), 'r+');
   const game = spawn(nativeGame, [], {
     stdio: 'ignore',
     env: {...process.env, LD_PRELOAD: passGate, PASS_GATE: gate, PASS_GATE_HOLD: String(landedPasses)},
@@ -107,15 +109,14 @@ function nativePicture() {
   try {
     const window = execFileSync('timeout', ['60', 'xdotool', 'search', '--sync', '--all', '--onlyvisible', '--pid', String(game.pid), '--name', '^Torvik$'], {encoding: 'utf8'})
       .split('\n')[0];
-    const held = path.join(gate, 'held');
-    const deadline = Date.now() + 60000;
-    while (!(fs.existsSync(held) && fs.readFileSync(held, 'utf8').trim() === String(landedPasses))) {
-      assert.ok(Date.now() < deadline, `the native game was not held after pass ${landedPasses}`);
-      execFileSync('sleep', ['0.05']);
-    }
+    // Waits, as the gate's line comes only once the game is held.
+    const line = Buffer.alloc(32);
+    const length = fs.readSync(held, line);
+    assert.equal(line.toString('utf8', 0, length).trim(), String(landedPasses), 'the native game held elsewhere');
     const file = path.join(out, 'native.png');
     execFileSync('import', ['-window', window, file]);
     fs.writeFileSync(path.join(gate, 'go'), '0\n');
+    fs.closeSync(held);
     execFileSync(sendClose, [window]);
     return readPicture(file);
   } finally {
