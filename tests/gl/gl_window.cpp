@@ -54,8 +54,9 @@ void resizeTestWindow(int width, int height) {
         return;
     }
     glfwSetWindowSize(window, width, height);
-    // The X server answers asynchronously; the size handler runs in here.
-    for (int tries = 0; tries < 200; ++tries) {
+    // The X server answers asynchronously, and late on a busy machine; the
+    // size handler runs in here. Up to 30 s: only a lost answer takes that.
+    for (int tries = 0; tries < 3000; ++tries) {
         glfwWaitEventsTimeout(0.01);
         glfwGetFramebufferSize(window, &currentWidth, &currentHeight);
         if (currentWidth == width && currentHeight == height) {
