@@ -17,7 +17,13 @@ void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
     onWindowResize(width, height);
 }
 
+// Says why the window could not open, which the failed test alone cannot.
+void onGlfwError(int code, const char* description) {
+    std::fprintf(stderr, "GLFW error %#x: %s\n", static_cast<unsigned>(code), description);
+}
+
 GLFWwindow* openWindow() {
+    glfwSetErrorCallback(onGlfwError);
     if (glfwInit() != GLFW_TRUE) {
         return nullptr;
     }
