@@ -1,6 +1,7 @@
 // What the browser test and the web figures share: the site served on the
 // loopback, Debian's Chromium driven through puppeteer-core, and pictures
 // read back as plain RGBA through ImageMagick.
+import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import puppeteer from 'puppeteer-core';
 
@@ -165,3 +166,42 @@ export function worldPixels(picture) {
   }
   return out;
 }
+
+const isCreature = ([r, g, b]) => r > 240 && b < 16 && (Math.abs(g - 131) < 12 || g > 240);
+export const isSky = ([r, g, b]) => Math.abs(r - 24) < 8 && Math.abs(g - 131) < 8 && Math.abs(b - 172) < 8;
+
+// The creature's box of world pixels, found by its horns and stripes, grown
+// by `margin` on each side.
+export function creatureBox(pixels, margin = 0) {
+  let box = {left: 256, right: -1, top: 192, bottom: -1};
+  pixels.forEach((pixel, i) => {
+    if (isCreature(pixel)) {
+      const x = i % 256;
+      const y = Math.floor(i / 256);
+      box = {left: Math.min(box.left, x), right: Math.max(box.right, x), top: Math.min(box.top, y), bottom: Math.max(box.bottom, y)};
+    }
+  });
+  assert.ok(box.right >= 0, 'no creature on the canvas');
+  return {left: box.left - margin, right: box.right + margin, top: box.top - margin, bottom: box.bottom + margin};
+}
+
+// The first row below the sky in world column x: the view follows a jump up,
+// so the ground beside the creature drops down the canvas.
+export function groundRow(pixels, x) {
+  let y = 0;
+  while (y < 192 && isSky(pixels[x + 256 * y])) {
+    ++y;
+  }
+  return y;
+}
+
+// Runs one named check and says how long it took.
+let checksPassed = 0;
+export async function check(name, body) {
+  const started = Date.now();
+  await body();
+  ++checksPassed;
+  console.log(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+}
+
+export const passedChecks = () => checksPassed;

@@ -7,13 +7,17 @@ import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import {
+  check,
+  creatureBox,
   forPasses,
+  groundRow,
   keepPageTime,
   launchChromium,
   measurePasses,
   paceFault,
   pacerReading,
   passCount,
+  passedChecks,
   passesBetween,
   readPicture,
   serveSite,
@@ -60,38 +64,6 @@ async function canvasPicture(page, name) {
   const file = path.join(out, name);
   await (await page.$('canvas')).screenshot({path: file});
   return readPicture(file);
-}
-
-// The creature's box in world pixels, found by its horns and stripes.
-function creatureBox(picture) {
-  const pixels = worldPixels(picture);
-  let box = null;
-  pixels.forEach(([r, g, b], i) => {
-    const orange = r > 240 && Math.abs(g - 131) < 12 && b < 16;
-    const yellow = r > 240 && g > 240 && b < 16;
-    if (orange || yellow) {
-      const x = i % 256;
-      const y = Math.floor(i / 256);
-      box = box ?? {left: x, right: x, top: y, bottom: y};
-      box = {left: Math.min(box.left, x), right: Math.max(box.right, x), top: Math.min(box.top, y), bottom: Math.max(box.bottom, y)};
-    }
-  });
-  assert.ok(box, 'no creature on the canvas');
-  return box;
-}
-
-// The first world pixel row below the sky in world column x.
-function groundRow(picture, x) {
-  const pixels = worldPixels(picture);
-  let y = 0;
-  while (y < 192 && isSky(pixels[x + 256 * y])) {
-    ++y;
-  }
-  return y;
-}
-
-function isSky([r, g, b]) {
-  return Math.abs(r - 24) < 8 && Math.abs(g - 131) < 8 && Math.abs(b - 172) < 8;
 }
 
 // The native game under the current X display, captured once it has landed:
@@ -141,14 +113,6 @@ function assertKeptPace(span, where = '') {
   assert.equal(fault, null, `${fault}${where}`);
 }
 
-const results = [];
-async function check(name, body) {
-  const started = Date.now();
-  await body();
-  results.push(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
-  console.log(results.at(-1));
-}
-
 const served = await serveSite(site);
 const native = nativePicture();
 let browser = await launchChromium();
@@ -178,10 +142,10 @@ try {
   await check('holding X jumps; holding ArrowRight runs right; no key scrolls the page', async () => {
     // The view follows the creature up and down, so a jump shows as the
     // ground beside it dropping down the canvas.
-    const rest = await canvasPicture(page, 'web_rest.png');
+    const rest = worldPixels(await canvasPicture(page, 'web_rest.png'));
     await page.keyboard.down('x');
     await forPasses(page, 15);
-    const jumped = await canvasPicture(page, 'web_jump.png');
+    const jumped = worldPixels(await canvasPicture(page, 'web_jump.png'));
     await page.keyboard.up('x');
     for (const x of [30, 36, 42]) {
       assert.ok(groundRow(jumped, x) > groundRow(rest, x) + 4,
@@ -190,11 +154,11 @@ try {
     await forPasses(page, 90);
 
     // Near the map's left edge the view stays put and the creature crosses it.
-    const before = creatureBox(await canvasPicture(page, 'web_before_run.png'));
+    const before = creatureBox(worldPixels(await canvasPicture(page, 'web_before_run.png')));
     await page.keyboard.down('ArrowRight');
     await forPasses(page, 24);
     await page.keyboard.up('ArrowRight');
-    const ran = creatureBox(await canvasPicture(page, 'web_ran.png'));
+    const ran = creatureBox(worldPixels(await canvasPicture(page, 'web_ran.png')));
     assert.ok(ran.left > before.left + 4, `ran from x ${before.left} to ${ran.left}`);
     assert.equal(await page.evaluate(() => window.scrollY + window.scrollX), 0);
   });
@@ -212,10 +176,10 @@ try {
     await untilPasses(touch.page, landedPasses);
     const button = await touch.page.$('#touch-buttons button[data-key="39"]');
     assert.ok(await button.isVisible(), 'no touch buttons on a touch screen');
-    const before = creatureBox(await canvasPicture(touch.page, 'touch_before.png'));
+    const before = creatureBox(worldPixels(await canvasPicture(touch.page, 'touch_before.png')));
     await button.tap();
     await forPasses(touch.page, 60);
-    const after = creatureBox(await canvasPicture(touch.page, 'touch_after.png'));
+    const after = creatureBox(worldPixels(await canvasPicture(touch.page, 'touch_after.png')));
     assert.ok(after.left > before.left, `tap moved it from x ${before.left} to ${after.left}`);
     assert.deepEqual(touch.errors, []);
     await touch.page.close();
@@ -274,4 +238,4 @@ try {
   await browser.close();
   served.server.close();
 }
-console.log(`${results.length} checks passed; pictures in ${out}`);
+console.log(`${passedChecks()} checks passed; pictures in ${out}`);

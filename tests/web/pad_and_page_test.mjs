@@ -6,7 +6,18 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import {launchChromium, passCount, readPicture, serveSite, untilPasses, worldPixels} from './browser.mjs';
+import {
+  check,
+  creatureBox,
+  groundRow,
+  launchChromium,
+  passCount,
+  passedChecks,
+  readPicture,
+  serveSite,
+  untilPasses,
+  worldPixels,
+} from './browser.mjs';
 
 const site = path.resolve(process.env.SITE_DIR ?? 'build-web/site');
 const out = process.env.WEB_OUT ?? fs.mkdtempSync('/tmp/torvik-pad-');
@@ -22,33 +33,6 @@ async function shot(page, name) {
 // busy the machine.
 async function passesLater(page, passes) {
   await untilPasses(page, (await passCount(page)) + passes, 60000);
-}
-
-const isCreature = ([r, g, b]) => r > 240 && b < 16 && (Math.abs(g - 131) < 12 || g > 240);
-const isSky = ([r, g, b]) => Math.abs(r - 24) < 8 && Math.abs(g - 131) < 8 && Math.abs(b - 172) < 8;
-
-// The creature's box of world pixels, grown by `margin` on each side.
-function creatureBox(pixels, margin = 0) {
-  let box = {left: 256, right: -1, top: 192, bottom: -1};
-  pixels.forEach((pixel, i) => {
-    if (isCreature(pixel)) {
-      const x = i % 256;
-      const y = Math.floor(i / 256);
-      box = {left: Math.min(box.left, x), right: Math.max(box.right, x), top: Math.min(box.top, y), bottom: Math.max(box.bottom, y)};
-    }
-  });
-  assert.ok(box.right >= 0, 'no creature on the canvas');
-  return {left: box.left - margin, right: box.right + margin, top: box.top - margin, bottom: box.bottom + margin};
-}
-
-// The first row below the sky in world column x: the view follows a jump up,
-// so the ground beside the creature drops down the canvas.
-function groundRow(pixels, x) {
-  let y = 0;
-  while (y < 192 && isSky(pixels[x + 256 * y])) {
-    ++y;
-  }
-  return y;
 }
 
 // A pad in the browser's standard layout, plugged in or pulled out as a player does.
@@ -70,14 +54,6 @@ function setPad(page, pad) {
       window.dispatchEvent(new Event(pad ? 'gamepadconnected' : 'gamepaddisconnected'));
     }
   }, pad);
-}
-
-const results = [];
-async function check(name, body) {
-  const started = Date.now();
-  await body();
-  results.push(`ok: ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
-  console.log(results.at(-1));
 }
 
 const served = await serveSite(site);
@@ -183,4 +159,4 @@ try {
   served.server.closeAllConnections();
   served.server.close();
 }
-console.log(`${results.length} checks passed; pictures in ${out}`);
+console.log(`${passedChecks()} checks passed; pictures in ${out}`);
