@@ -4,6 +4,7 @@
 
 #include "app/pass.hpp"
 #include "app/window.hpp"
+#include "audio/sound.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
 #include "world/game_run.hpp"
@@ -11,6 +12,7 @@
 
 int main() {
     initWindow();
+    startSound();
     World::instance();
     setupRenderer(tilesetTexture());
     auto run = std::make_unique<GameRun>();
@@ -20,6 +22,7 @@ int main() {
     // In a page this is reached only without a window: otherwise the page's
     // animation frames go on with the run, which is never torn down.
     run.reset();
+    stopSound();
     closeWindow();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "app/page_clock.hpp"
 #include "app/pass.hpp"
 #include "app/window.hpp"
+#include "audio/sound.hpp"
 #include "render/render_state.hpp"
 
 namespace {
@@ -93,6 +94,9 @@ EMSCRIPTEN_KEEPALIVE void torvik_canvas_resized(int width, int height) {
         onWindowResize(width, height);
     }
 }
+// The page's speaker button: the same switch as the M key, and its state.
+EMSCRIPTEN_KEEPALIVE void torvik_toggle_sound() { toggleMute(); }
+EMSCRIPTEN_KEEPALIVE int torvik_sound_muted() { return soundMuted() ? 1 : 0; }
 }
 
 void runMainLoop() {

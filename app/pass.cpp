@@ -3,6 +3,7 @@
 #include "app/frame_pacer.hpp"
 #include "app/input.hpp"
 #include "app/window.hpp"
+#include "audio/sound.hpp"
 #include "characters/character.hpp"
 #include "render/draw.hpp"
 #include "render/render_state.hpp"
@@ -13,7 +14,12 @@ void runPass(const PassTiming& timing) {
     measurePass(framePacer(), timing.clock());
     clearFrame();
     drawScene(World::instance());
-    World::instance().player->update();
+    // The sounds are read from the player as the tick leaves it, out here,
+    // so the tick itself never hears of them.
+    Player& player = *World::instance().player;
+    const PlayerSnapshot before = snapshotPlayer(player, playerMotion());
+    player.update();
+    hearPass(before, snapshotPlayer(player, playerMotion()));
     handleEventsAndSwap();
     pacePass(framePacer(), timing.sleep);
 }

@@ -10,6 +10,7 @@
 
 #include "app/frame_pacer.hpp"
 #include "app/window_target.hpp"
+#include "audio/sound.hpp"
 #include "render/gl_context.hpp"
 #include "render/render_state.hpp"
 
@@ -52,10 +53,14 @@ void fullscreenKeys(int key, int action, int mods) {
     }
 }
 
-// Keys the game acts on at once rather than at the next poll. They never
-// reach the tick.
+// Keys that act on the window's edge rather than the game come through the
+// library's key events, never the game's own key poll and never the tick:
+// F11 and Alt+Enter for fullscreen, M to mute and unmute.
 void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mods) {
     fullscreenKeys(key, action, mods);
+    if (key == GLFW_KEY_M && action == GLFW_PRESS) {
+        toggleMute();
+    }
 }
 
 // The monitor under the window's centre, or the primary one when it is off

@@ -1,0 +1,100 @@
+// The one place the sound library is called: the output device, opened at
+// start-up on whatever the machine has (PulseAudio, ALSA, Web Audio, WASAPI)
+// and otherwise on the library's silent null device; never a word printed.
+
+#include "audio/sound.hpp"
+#include "audio/sound_library.h"
+
+#if defined(__linux__) && !defined(__EMSCRIPTEN__)
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+struct SoundDevice {
+    ma_context context{};
+    ma_device device{};
+    bool contextReady = false;
+    bool deviceReady = false;
+};
+
+SoundDevice& soundDevice() {
+    static SoundDevice device;
+    return device;
+}
+
+void onSoundWanted(ma_device* device, void* out, const void* /*in*/, ma_uint32 frames) {
+    renderSound(static_cast<float*>(out), frames, device->playback.channels);
+}
+
+#if defined(__linux__) && !defined(__EMSCRIPTEN__)
+// ALSA complains on stderr while it is probed on a machine without sound;
+// the same library the sound library opens gets a handler that says nothing.
+// It stays loaded for the run.
+void swallowAlsaMessage(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
+                        const char* /*fmt*/, ...) {}
+
+void quietenAlsa() {
+    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (alsa == nullptr) {
+        return;
+    }
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (void* set = dlsym(alsa, "snd_lib_error_set_handler"); set != nullptr) {
+        reinterpret_cast<SetHandler>(set)(swallowAlsaMessage);
+    }
+}
+#else
+void quietenAlsa() {}
+#endif
+
+// About 10 ms a period: a sound a pass queues is mixed within that.
+constexpr ma_uint32 periodMilliseconds = 10;
+
+}  // namespace
+
+void startSound() {
+    soundBank();  // synthesized now, never in the callback
+    SoundDevice& sound = soundDevice();
+    if (sound.contextReady) {
+        return;
+    }
+    quietenAlsa();
+    ma_backend backends[] = {ma_backend_pulseaudio, ma_backend_alsa, ma_backend_webaudio,
+                             ma_backend_wasapi, ma_backend_null};
+    ma_context_config contextConfig = ma_context_config_init();
+    contextConfig.pulse.pApplicationName = "Torvik";
+    if (ma_context_init(backends, sizeof backends / sizeof backends[0], &contextConfig,
+                        &sound.context) != MA_SUCCESS) {
+        return;
+    }
+    sound.contextReady = true;
+
+    ma_device_config config = ma_device_config_init(ma_device_type_playback);
+    config.playback.format = ma_format_f32;
+    config.playback.channels = 1;
+    config.sampleRate = soundRate;
+    config.periodSizeInMilliseconds = periodMilliseconds;
+    config.performanceProfile = ma_performance_profile_low_latency;
+    config.dataCallback = onSoundWanted;
+    if (ma_device_init(&sound.context, &config, &sound.device) != MA_SUCCESS) {
+        return;
+    }
+    sound.deviceReady = true;
+    if (ma_device_start(&sound.device) != MA_SUCCESS) {
+        stopSound();
+    }
+}
+
+void stopSound() {
+    SoundDevice& sound = soundDevice();
+    if (sound.deviceReady) {
+        ma_device_uninit(&sound.device);
+        sound.deviceReady = false;
+    }
+    if (sound.contextReady) {
+        ma_context_uninit(&sound.context);
+        sound.contextReady = false;
+    }
+}

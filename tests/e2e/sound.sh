@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The game heard through a real sound server: a PulseAudio of the test's own
+# with a silent sink, whose monitor is recorded while the game is played.
+# Standing still is silent, X is heard at once, running steps at the walk
+# cycle's pace, M silences it all; and with no server at all the game plays
+# exactly as before, silently, with nothing on stderr.
+source "$(dirname "$0")/common.sh"
+
+for tool in pulseaudio parec sox; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps.sh)"
+done
+
+rate=48000
+per_pass=$((rate / 60))  # samples a pass lasts at 60 passes a second
+
+# A place of the test's own for the server's socket, and nothing to find a
+# desktop's server through.
+RUN_DIR=$(mktemp -d)
+chmod 700 "$RUN_DIR"
+export XDG_RUNTIME_DIR="$RUN_DIR" HOME="$RUN_DIR"
+unset PULSE_SERVER PULSE_RUNTIME_PATH
+PAREC_PID=""
+
+stop_server() {
+  [ -n "$PAREC_PID" ] && kill "$PAREC_PID" 2>/dev/null
+  if [ -s "$RUN_DIR/pulse/pid" ]; then
+    kill "$(cat "$RUN_DIR/pulse/pid")" 2>/dev/null
+  fi
+  rm -rf "$RUN_DIR"
+}
+trap 'release_keys; [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null; stop_server' EXIT
+
+# First without a server: the same four lines on stdout as ever, nothing on
+# stderr, and the game plays (it still lands on the grass and stands).
+start_play
+end_play
+[ ! -s "$E2E_OUT/stderr.txt" ] || fail "wrote on stderr without a server: $(cat "$E2E_OUT/stderr.txt")"
+silent_start="$RUN_DIR/silent-start.png"
+cp "$E2E_OUT/start.png" "$silent_start"
+
+pulseaudio --daemonize=yes --exit-idle-time=-1 -n --log-target=file:"$RUN_DIR/server.log" \
+  --load="module-null-sink sink_name=capture" --load=module-native-protocol-unix ||
+  fail "could not start a PulseAudio server"
+recording="$E2E_OUT/recording.raw"
+rm -f "$recording"
+parec -d capture.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=10 >"$recording" &
+PAREC_PID=$!
+
+# Samples recorded so far: where "now" falls in the recording.
+recorded() { echo $(($(stat -c %s "$recording") / 2)); }
+
+# Waits until the recording holds $1 samples, within 20 s.
+wait_for_samples() {
+  local deadline=$(($(now_ms) + 20000))
+  while [ "$(recorded)" -lt "$1" ]; do
+    [ "$(now_ms)" -lt "$deadline" ] || fail "the recording stopped growing at $(recorded) samples"
+    sleep 0.02
+  done
+}
+
+# Each sound in the recording from sample $1 to $2 as "START PEAK", the
+# start a sample number, the peak in full scale: a sound is whatever rises
+# above -50 dBFS after 50 ms or more of quiet.
+sounds_between() {
+  sox -t raw -r $rate -e signed -b 16 -c 1 "$recording" -t dat - trim "${1}s" "=${2}s" |
+    awk -v from="$1" 'NR > 2 {
+      v = $2 < 0 ? -$2 : $2; i = NR - 3
+      if (v > 0.00316) {
+        if (!n || i - last > 2400) { if (n) printf "%d %.4f\n", start, peak; n = 1; start = from + i; peak = 0 }
+        last = i; if (v > peak) peak = v
+      }
+    } END { if (n) printf "%d %.4f\n", start, peak }'
+}
+
+wait_for_samples $((rate / 10))
+start_play
+same_picture "$E2E_OUT/start.png" "$silent_start" ||
+  fail "with sound the game stands in a different picture than without"
+
+# Standing still for a second: silence.
+from=$(recorded)
+wait_for_samples $((from + rate))
+heard=$(sounds_between "$from" $((from + rate)))
+[ -z "$heard" ] || fail "standing still, heard: $heard"
+
+# Holding X: the jump is heard within 200 ms; a hop each time it lands.
+from=$(recorded)
+hold_keys x
+wait_for_samples $((from + rate / 5))
+read -r first peak < <(sounds_between "$from" $((from + rate / 5))) || fail "no jump heard within 200 ms of X"
+awk -v p="$peak" 'BEGIN { exit !(p > 0.1 && p <= 0.5) }' || fail "the jump peaked at $peak"
+release_keys
+wait_until_still "$E2E_OUT/after-jump.png"
+jump_ms=$(((first - from) * 1000 / rate))
+
+# Running: soft steps, one for each stride the walk cycle shows (two frames
+# of 13 passes apart), for about three seconds.
+from=$(recorded)
+hold_keys Right
+wait_for_samples $((from + 3 * rate))
+release_keys
+run_sounds=$(sounds_between "$from" $((from + 3 * rate)))
+# Steps peak at 0.07; the drop into the pit beside the start lands louder.
+# Only steps heard one after the other tell the pace.
+mapfile -t intervals < <(awk -v per_pass=$per_pass '
+  { step = $2 > 0.05 && $2 < 0.085 }
+  step && last_step { printf "%d\n", ($1 - last + per_pass / 2) / per_pass }
+  { last = $1; last_step = step }' <<<"$run_sounds")
+[ "${#intervals[@]}" -ge 3 ] || fail "heard too few steps in 3 s of running: $(tr '\n' ' ' <<<"$run_sounds")"
+for gap in "${intervals[@]}"; do
+  [ "$gap" -ge 20 ] && [ "$gap" -le 32 ] || fail "steps $gap passes apart, not 26: $(tr '\n' ' ' <<<"$run_sounds")"
+done
+wait_until_still "$E2E_OUT/after-run.png"
+
+# M, then X: silence; M again, and X is heard again.
+xdotool windowfocus --sync "$WINDOW" key m || fail "could not press M"
+from=$(recorded)
+hold_keys x
+wait_for_samples $((from + rate / 2))
+release_keys
+heard=$(sounds_between "$from" $((from + rate / 2)))
+[ -z "$heard" ] || fail "muted, heard: $heard"
+wait_until_still "$E2E_OUT/after-muted-jump.png"
+xdotool windowfocus --sync "$WINDOW" key m || fail "could not press M"
+from=$(recorded)
+hold_keys x
+wait_for_samples $((from + rate / 5))
+release_keys
+[ -n "$(sounds_between "$from" $((from + rate / 5)))" ] || fail "after M again, no jump heard"
+
+end_play
+[ ! -s "$E2E_OUT/stderr.txt" ] || fail "wrote on stderr: $(cat "$E2E_OUT/stderr.txt")"
+echo "jump heard $jump_ms ms after X; steps ${intervals[*]} passes apart; muted silent"
