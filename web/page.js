@@ -138,6 +138,41 @@
     document.getElementById('no-webgl').hidden = false;
   }
 
+  // ---- Sound ----
+  // A browser starts a page's audio suspended until the player does
+  // something: the first key or tap lets it start, in time for the sound that
+  // very key makes. The speaker button is the M key's switch.
+  function resumeSound() {
+    for (const device of (window.miniaudio && window.miniaudio.devices) || []) {
+      if (device && device.webaudio && device.webaudio.state === 'suspended') {
+        device.webaudio.resume().catch(() => {});
+      }
+    }
+  }
+  for (const type of ['keydown', 'pointerdown']) {
+    window.addEventListener(type, resumeSound, true);
+  }
+  const speaker = document.getElementById('speaker');
+  function showSound() {
+    const muted = Module.calledRun && Module._torvik_sound_muted() !== 0;
+    speaker.innerHTML = muted ? '&#128263;' : '&#128266;';
+    speaker.setAttribute('aria-pressed', String(muted));
+    speaker.setAttribute('aria-label', muted ? 'Sound off' : 'Sound on');
+  }
+  speaker.addEventListener('click', () => {
+    if (Module.calledRun) {
+      Module._torvik_toggle_sound();
+    }
+    showSound();
+    canvas.focus();
+  });
+  window.addEventListener('keyup', (event) => {
+    if (event.key === 'm' || event.key === 'M') {
+      showSound();
+    }
+  });
+  // ---- end of sound ----
+
   window.Module = {
     canvas: canvas,
     // Called by the game once its window is open: from then on it is told of
