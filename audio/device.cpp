@@ -52,6 +52,25 @@ void quietenAlsa() {}
 // About 10 ms a period: a sound a pass queues is mixed within that.
 constexpr ma_uint32 periodMilliseconds = 10;
 
+// The backends in the order they are tried. A backend whose library loads may
+// still have no device (ALSA on a machine without a sound card): then the
+// ones after it are tried, down to the null device, which always opens.
+constexpr ma_backend backends[] = {ma_backend_pulseaudio, ma_backend_alsa, ma_backend_webaudio,
+                                   ma_backend_wasapi, ma_backend_null};
+constexpr ma_uint32 backendCount = sizeof backends / sizeof backends[0];
+
+bool openDevice(SoundDevice& sound) {
+    ma_device_config config = ma_device_config_init(ma_device_type_playback);
+    config.playback.format = ma_format_f32;
+    config.playback.channels = 1;
+    config.sampleRate = soundRate;
+    config.periodSizeInMilliseconds = periodMilliseconds;
+    config.performanceProfile = ma_performance_profile_low_latency;
+    config.dataCallback = onSoundWanted;
+    sound.deviceReady = ma_device_init(&sound.context, &config, &sound.device) == MA_SUCCESS;
+    return sound.deviceReady;
+}
+
 }  // namespace
 
 void startSound() {
@@ -61,28 +80,26 @@ void startSound() {
         return;
     }
     quietenAlsa();
-    ma_backend backends[] = {ma_backend_pulseaudio, ma_backend_alsa, ma_backend_webaudio,
-                             ma_backend_wasapi, ma_backend_null};
     ma_context_config contextConfig = ma_context_config_init();
     contextConfig.pulse.pApplicationName = "Torvik";
-    if (ma_context_init(backends, sizeof backends / sizeof backends[0], &contextConfig,
-                        &sound.context) != MA_SUCCESS) {
-        return;
+    ma_uint32 first = 0;
+    while (first < backendCount) {
+        if (ma_context_init(backends + first, backendCount - first, &contextConfig,
+                            &sound.context) != MA_SUCCESS) {
+            return;
+        }
+        sound.contextReady = true;
+        if (openDevice(sound)) {
+            break;
+        }
+        const ma_backend failed = sound.context.backend;
+        stopSound();
+        while (first < backendCount && backends[first] != failed) {
+            ++first;
+        }
+        ++first;
     }
-    sound.contextReady = true;
-
-    ma_device_config config = ma_device_config_init(ma_device_type_playback);
-    config.playback.format = ma_format_f32;
-    config.playback.channels = 1;
-    config.sampleRate = soundRate;
-    config.periodSizeInMilliseconds = periodMilliseconds;
-    config.performanceProfile = ma_performance_profile_low_latency;
-    config.dataCallback = onSoundWanted;
-    if (ma_device_init(&sound.context, &config, &sound.device) != MA_SUCCESS) {
-        return;
-    }
-    sound.deviceReady = true;
-    if (ma_device_start(&sound.device) != MA_SUCCESS) {
+    if (sound.deviceReady && ma_device_start(&sound.device) != MA_SUCCESS) {
         stopSound();
     }
 }

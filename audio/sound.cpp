@@ -31,6 +31,7 @@ void renderSound(float* out, std::uint32_t frames, std::uint32_t channels) {
     while (popEvent(output.queue, event)) {
         if (!muted && pass - event.pass <= stalePasses) {
             startVoice(mixer, &soundSamples(event.id));
+            output.mixedPass.store(event.pass, std::memory_order_relaxed);
         }
     }
     mixer.gainTarget = muted ? 0.0F : 1.0F;

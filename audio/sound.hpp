@@ -25,8 +25,9 @@ struct SoundOutput {
     EventQueue<SoundEvent, 64> queue;
     std::atomic<std::uint32_t> pass{0};  // the latest pass, told by the passes
     std::atomic<bool> muted{false};
-    CueMemory memory;  // the passes' side only
-    Mixer mixer;       // the callback's side only
+    std::atomic<std::uint32_t> mixedPass{0};  // the pass of the latest sound started
+    CueMemory memory;                         // the passes' side only
+    Mixer mixer;                              // the callback's side only
 };
 
 SoundOutput& soundOutput();

@@ -23,10 +23,15 @@ PAREC_PID=""
 
 stop_server() {
   [ -n "$PAREC_PID" ] && kill "$PAREC_PID" 2>/dev/null
-  if [ -s "$RUN_DIR/pulse/pid" ]; then
-    kill "$(cat "$RUN_DIR/pulse/pid")" 2>/dev/null
+  local server
+  server=$(cat "$RUN_DIR/pulse/pid" 2>/dev/null) || server=""
+  if [ -n "$server" ] && kill "$server" 2>/dev/null; then
+    local deadline=$(($(now_ms) + 10000))
+    while kill -0 "$server" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do
+      sleep 0.05
+    done
   fi
-  rm -rf "$RUN_DIR"
+  rm -rf "$RUN_DIR" 2>/dev/null || true
 }
 trap 'release_keys; [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null; stop_server' EXIT
 

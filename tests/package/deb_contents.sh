@@ -22,6 +22,11 @@ for library in libglfw3 libglu1-mesa libopengl0; do
   grep -q "$library" <<<"$depends" || fail "no dependency on $library: $depends"
 done
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for library in libpulse0 libasound2; do
+  grep -q "$library" <<<"$recommends" || fail "no recommendation of $library, which the sound opens: $recommends"
+done
+
 dpkg-deb -x "$deb" "$root"
 check_layout "$root/usr"
 check_desktop_metadata "$root/usr"
@@ -29,6 +34,7 @@ page=$(MANWIDTH=80 man --warnings -M "$root/usr/share/man" 6 torvik 2>"$root/man
   fail "man 6 torvik: $(cat "$root/man.err")"
 [ ! -s "$root/man.err" ] || fail "man page warnings: $(cat "$root/man.err")"
 grep -q "Cursor Left" <<<"$page" || fail "the manual page names no keys"
+grep -qE "^ +M$" <<<"$page" || fail "the manual page does not name the M key"
 # One version throughout: the package, its changelog, the manual page, the release entry.
 zcat "$root/usr/share/doc/torvik/changelog.gz" | head -n 1 | grep -qF "torvik ($VERSION) " ||
   fail "the changelog does not start with version $VERSION"
