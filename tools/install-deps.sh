@@ -14,6 +14,7 @@ everything=(
   "${game[@]}" "${web[@]}" "${package[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
+  pulseaudio pulseaudio-utils sox
   chromium npm
   clang-format clang-tidy cppcheck valgrind
 )

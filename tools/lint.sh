@@ -10,7 +10,7 @@ cmake --build build -j"$(nproc)" >/dev/null  # compile_commands.json and generat
 # commands, with the toolchain's headers.
 browser_only=(app/main_loop_browser.cpp app/pad_source_browser.cpp web/favicon.cpp web/app_icon.cpp)
 mapfile -t sources < <(git ls-files 'app/*.cpp' 'world/*.cpp' 'characters/*.cpp' 'render/*.cpp' \
-  'assets/*.cpp' 'tools/*.cpp' 'packaging/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
+  'assets/*.cpp' 'audio/*.cpp' 'tools/*.cpp' 'packaging/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
   grep -vxF -f <(printf '%s\n' "${browser_only[@]}"))
 echo "== clang-tidy (${#sources[@]} files)"
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p build --quiet 2>/dev/null
@@ -28,4 +28,4 @@ fi
 echo "== cppcheck"
 cppcheck --quiet --error-exitcode=1 --enable=warning,performance,portability \
   --inline-suppr --std=c++20 --suppress=missingIncludeSystem \
-  -I . app world characters render assets tools packaging
+  -I . app world characters render assets audio tools packaging
