@@ -99,22 +99,26 @@ wait_until_still "$E2E_OUT/after-jump.png"
 jump_ms=$(((first - from) * 1000 / rate))
 
 # Running: soft steps, one for each stride the walk cycle shows (two frames
-# of 13 passes apart), for about three seconds.
+# of 13 passes apart), for four seconds.
 from=$(recorded)
 hold_keys Right
-wait_for_samples $((from + 3 * rate))
+wait_for_samples $((from + 4 * rate))
 release_keys
-run_sounds=$(sounds_between "$from" $((from + 3 * rate)))
+run_sounds=$(sounds_between "$from" $((from + 4 * rate)))
 # Steps peak at 0.07; the drop into the pit beside the start lands louder.
 # Only steps heard one after the other tell the pace.
 mapfile -t intervals < <(awk -v per_pass=$per_pass '
   { step = $2 > 0.05 && $2 < 0.085 }
   step && last_step { printf "%d\n", ($1 - last + per_pass / 2) / per_pass }
   { last = $1; last_step = step }' <<<"$run_sounds")
-[ "${#intervals[@]}" -ge 3 ] || fail "heard too few steps in 3 s of running: $(tr '\n' ' ' <<<"$run_sounds")"
+# A machine busy with other work can hold up the game or its sound for a
+# moment, so a gap or two may be off; most must be a stride apart.
+at_pace=0
 for gap in "${intervals[@]}"; do
-  [ "$gap" -ge 20 ] && [ "$gap" -le 32 ] || fail "steps $gap passes apart, not 26: $(tr '\n' ' ' <<<"$run_sounds")"
+  [ "$gap" -ge 20 ] && [ "$gap" -le 32 ] && at_pace=$((at_pace + 1))
 done
+[ "$at_pace" -ge 3 ] && [ $((2 * at_pace)) -gt "${#intervals[@]}" ] ||
+  fail "steps ${intervals[*]} passes apart, not 26: $(tr '\n' ' ' <<<"$run_sounds")"
 wait_until_still "$E2E_OUT/after-run.png"
 
 # M, then X: silence; M again, and X is heard again.
