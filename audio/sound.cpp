@@ -29,7 +29,9 @@ void renderSound(float* out, std::uint32_t frames, std::uint32_t channels) {
     const std::uint32_t pass = output.pass.load(std::memory_order_relaxed);
     SoundEvent event;
     while (popEvent(output.queue, event)) {
-        if (!muted && pass - event.pass <= stalePasses) {
+        // Signed: a pass may queue its sound after `pass` was read here.
+        const auto age = static_cast<std::int32_t>(pass - event.pass);
+        if (!muted && age <= static_cast<std::int32_t>(stalePasses)) {
             startVoice(mixer, &soundSamples(event.id));
             output.mixedPass.store(event.pass, std::memory_order_relaxed);
         }

@@ -178,6 +178,9 @@ TEST_F(SoundOut, ASoundQueuedByAPassStartsOnTheNextMixsFirstFrame) {
     }
     out = render(480);
     EXPECT_EQ(peakOf(out), 0.0F);
+    // One queued by a pass newer than the callback has yet seen is heard.
+    pushEvent(soundOutput().queue, SoundEvent{SoundId::bump, soundOutput().pass + 1});
+    EXPECT_GT(peakOf(render(soundRate / 10)), 0.1F);
 }
 
 TEST_F(SoundOut, JumpOnTakeOffLandingOnTouchDownTheFirstOneSoft) {
