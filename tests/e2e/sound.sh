@@ -82,28 +82,37 @@ start_play
 same_picture "$E2E_OUT/start.png" "$silent_start" ||
   fail "with sound the game stands in a different picture than without"
 
-# Standing still for a second: silence.
+# The game is held between passes while the recording runs on in real time:
+# each sound below is made by known passes, and heard or not in the
+# recording's own time.
+
+# Standing still for 60 passes: silence.
 from=$(recorded)
+run_for 60
 wait_for_samples $((from + rate))
 heard=$(sounds_between "$from" $((from + rate)))
 [ -z "$heard" ] || fail "standing still, heard: $heard"
 
-# Holding X: the jump is heard within 200 ms; a hop each time it lands.
+# X: the jump is heard within 200 ms of the press, the take-off pass being
+# the one after next; holding it on, a hop each time it lands.
 from=$(recorded)
 hold_keys x
+run_for 3
 wait_for_samples $((from + rate / 5))
 read -r first peak < <(sounds_between "$from" $((from + rate / 5))) || fail "no jump heard within 200 ms of X"
 awk -v p="$peak" 'BEGIN { exit !(p > 0.1 && p <= 0.5) }' || fail "the jump peaked at $peak"
+run_for 6
 release_keys
 wait_until_still "$E2E_OUT/after-jump.png"
 jump_ms=$(((first - from) * 1000 / rate))
 
 # Running: soft steps, one for each stride the walk cycle shows (two frames
-# of 13 passes apart), for four seconds.
+# of 13 passes apart), for 240 passes run straight through.
 from=$(recorded)
 hold_keys Right
-wait_for_samples $((from + 4 * rate))
+run_for 240
 release_keys
+wait_for_samples $((from + 4 * rate))
 run_sounds=$(sounds_between "$from" $((from + 4 * rate)))
 # Steps peak at 0.07; the drop into the pit beside the start lands louder.
 # Only steps heard one after the other tell the pace.
@@ -121,18 +130,27 @@ done
   fail "steps ${intervals[*]} passes apart, not 26: $(tr '\n' ' ' <<<"$run_sounds")"
 wait_until_still "$E2E_OUT/after-run.png"
 
+# Taps M into the held game and lets it run two passes, so its poll has seen
+# the key.
+press_m() {
+  xdotool windowfocus --sync "$WINDOW" key m || fail "could not press M"
+  run_for 2
+}
+
 # M, then X: silence; M again, and X is heard again.
-xdotool windowfocus --sync "$WINDOW" key m || fail "could not press M"
+press_m
 from=$(recorded)
 hold_keys x
-wait_for_samples $((from + rate / 2))
+run_for 30
 release_keys
+wait_for_samples $((from + rate / 2))
 heard=$(sounds_between "$from" $((from + rate / 2)))
 [ -z "$heard" ] || fail "muted, heard: $heard"
 wait_until_still "$E2E_OUT/after-muted-jump.png"
-xdotool windowfocus --sync "$WINDOW" key m || fail "could not press M"
+press_m
 from=$(recorded)
 hold_keys x
+run_for 3
 wait_for_samples $((from + rate / 5))
 release_keys
 [ -n "$(sounds_between "$from" $((from + rate / 5)))" ] || fail "after M again, no jump heard"
