@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/frame_pacer.hpp"
+#include "app/sleep_precision.hpp"
 #include "app/window_target.hpp"
 #include "audio/sound.hpp"
 #include "render/gl_context.hpp"
@@ -170,6 +171,9 @@ void initWindow() {
         onFramebufferSize(window.handle, width, height);
         glfwSwapInterval(1);
     }
+    if (window.libraryActive) {
+        beginFineSleeps();
+    }
     framePacer().lastTime = clockSeconds();
 }
 
@@ -212,6 +216,7 @@ const InputDevice& windowInput() {
 void closeWindow() {
     GameWindow& window = gameWindow();
     if (window.libraryActive) {
+        endFineSleeps();
         glfwTerminate();
     }
     window = GameWindow{};

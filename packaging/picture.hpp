@@ -26,7 +26,13 @@ void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t gre
 // Puts one texel at (x, y) if it is opaque, using the game's own colour expansion.
 void putTexel(Picture& picture, int x, int y, std::uint16_t word);
 
-// Writes the picture as a PNG; says why on stderr when it cannot. Through
+// The picture as the bytes of a PNG file; empty if libpng fails. Through
 // libpng, on the desktop only (picture_png.cpp); the page's icons are drawn
 // the same way and packed by web/png.mjs.
+std::vector<std::uint8_t> encodePng(const Picture& picture);
+
+// Writes the bytes to a file; says so on stderr when it cannot (or has none).
+bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+
+// Writes the picture as a PNG; says why on stderr when it cannot.
 bool writePng(const std::filesystem::path& path, const Picture& picture);

@@ -4,21 +4,26 @@
 
 #include "packaging/picture.hpp"
 
-bool writePng(const std::filesystem::path& path, const Picture& picture) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        return false;
-    }
+namespace {
+
+void appendBytes(png_structp png, png_bytep data, png_size_t length) {
+    auto* bytes = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+    bytes->insert(bytes->end(), data, data + length);
+}
+
+void flushNothing(png_structp /*png*/) {}
+
+}  // namespace
+
+std::vector<std::uint8_t> encodePng(const Picture& picture) {
+    std::vector<std::uint8_t> bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
     if (png == nullptr || info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
         png_destroy_write_struct(&png, &info);
-        std::fclose(file);
-        std::fprintf(stderr, "libpng failed on %s\n", path.c_str());
-        return false;
+        return {};
     }
-    png_init_io(png, file);
+    png_set_write_fn(png, &bytes, appendBytes, flushNothing);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width),
                  static_cast<png_uint_32>(picture.height), 8,
                  picture.channels == 4 ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
@@ -32,5 +37,19 @@ bool writePng(const std::filesystem::path& path, const Picture& picture) {
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    return std::fclose(file) == 0;
+    return bytes;
+}
+
+bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = bytes.empty() ? nullptr : std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+bool writePng(const std::filesystem::path& path, const Picture& picture) {
+    return writeFile(path, encodePng(picture));
 }
