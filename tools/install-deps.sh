@@ -4,14 +4,18 @@
 #   tools/install-deps.sh game      to build and play the game
 #   tools/install-deps.sh web       to build the browser version
 #   tools/install-deps.sh package   to build the Debian package
+#   tools/install-deps.sh windows   to build the Windows .zip
 #   tools/install-deps.sh           everything, with what the tests and tools need
 set -euo pipefail
 
 game=(build-essential cmake pkg-config libglfw3-dev libgl-dev libglu1-mesa-dev libx11-dev)
 web=(build-essential cmake emscripten nodejs python3)
 package=("${game[@]}" libpng-dev dpkg-dev file lintian desktop-file-utils appstream man-db)
+# The icon is drawn by a native program, hence the game's own packages too.
+windows=("${game[@]}" libpng-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 everything=(
-  "${game[@]}" "${web[@]}" "${package[@]}"
+  "${game[@]}" "${web[@]}" "${package[@]}" "${windows[@]}"
+  wine64
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
@@ -23,8 +27,9 @@ case "${1:-everything}" in
   game) packages=("${game[@]}") ;;
   web) packages=("${web[@]}") ;;
   package) packages=("${package[@]}") ;;
+  windows) packages=("${windows[@]}") ;;
   everything) packages=("${everything[@]}") ;;
-  *) echo "usage: $0 [game|web|package]" >&2; exit 2 ;;
+  *) echo "usage: $0 [game|web|package|windows]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -29,6 +29,12 @@ if ! [ -d tests/web/node_modules/puppeteer-core ]; then
 fi
 ctest --test-dir build-web --output-on-failure
 
+echo "== Build for Windows and test it: the .zip, its torvik.exe, and the game under Wine"
+cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DTORVIK_NATIVE_BUILD="$PWD/build" >/dev/null
+cmake --build build-windows -j"$jobs"
+ctest --test-dir build-windows --output-on-failure
+
 echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTORVIK_SANITIZE=ON \
   -DTORVIK_BUILD_BENCHMARKS=OFF >/dev/null

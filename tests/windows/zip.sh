@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The .zip a Windows player downloads holds exactly the game, its README and
+# the licences, in one folder; unpacked for the tests that follow.
+set -euo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+zip=$BUILD_DIR/torvik-1.0-windows-x64.zip
+rm -f "$zip"
+(cd "$BUILD_DIR" && cpack -G ZIP >cpack.log 2>&1) || { cat "$BUILD_DIR/cpack.log" >&2; fail "cpack"; }
+[ -f "$zip" ] || fail "no $zip"
+
+listed=$(cmake -E tar tf "$zip" | grep -v '/$' | sort)
+diff <(echo "$listed") "$ZIP_LIST" >&2 || fail "the .zip's files differ from the list (above)"
+
+unpacked=$(dirname "$UNPACKED")
+rm -rf "$unpacked"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$zip")
+cmp "$UNPACKED/LICENSE.txt" "$SOURCE_DIR/LICENSE" || fail "LICENSE.txt is not the game's licence"
+cmp "$UNPACKED/GLFW-LICENSE.txt" "$SOURCE_DIR/third_party/glfw/LICENSE.md" || fail "GLFW's licence"
+grep -q '^Torvik 1.0 for Windows' "$UNPACKED/README.txt" || fail "README.txt"
+echo "$(wc -c <"$zip") bytes: $(echo "$listed" | tr '\n' ' ')"
