@@ -34,6 +34,8 @@ for i in range(count):
     size, offset = struct.unpack_from("<II", ico, 6 + 16 * i + 8)
     assert ico[offset:offset + size] in exe, f"image {i}"
 PY
-[ "$(compare -metric AE "$ICO[3]" "$NATIVE_BUILD/packaging/icon-256.png" null: 2>&1)" = 0 ] ||
+desktop_icon=$NATIVE_BUILD/packaging/icon-256.png
+[ -f "$desktop_icon" ] || fail "no $desktop_icon: build the native game first"
+[ "$(compare -metric AE "$ICO[3]" "$desktop_icon" null: 2>&1)" = 0 ] ||
   fail "the 256 px image differs from the desktop icon"
 echo "imports ${dlls[*]}; a window program with its manifest, version and icon"

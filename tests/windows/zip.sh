@@ -18,5 +18,5 @@ mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$zip")
 cmp "$UNPACKED/LICENSE.txt" "$SOURCE_DIR/LICENSE" || fail "LICENSE.txt is not the game's licence"
 cmp "$UNPACKED/GLFW-LICENSE.txt" "$SOURCE_DIR/third_party/glfw/LICENSE.md" || fail "GLFW's licence"
-grep -q '^Torvik 1.0 for Windows' "$UNPACKED/README.txt" || fail "README.txt"
+grep -q $'^Torvik 1.0 for Windows (64-bit)\r$' "$UNPACKED/README.txt" || fail "README.txt, in CR LF lines"
 echo "$(wc -c <"$zip") bytes: $(echo "$listed" | tr '\n' ' ')"
