@@ -12,7 +12,12 @@
 
 int main() {
     initWindow();
-    startSound();
+    // Without a window the run is a single pass, with nothing to hear; in a
+    // page, an audio output opened and at once closed would leave its start
+    // hanging.
+    if (windowOpen()) {
+        startSound();
+    }
     World::instance();
     setupRenderer(tilesetTexture());
     auto run = std::make_unique<GameRun>();

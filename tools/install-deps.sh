@@ -15,7 +15,10 @@ package=("${game[@]}" libpng-dev dpkg-dev file lintian desktop-file-utils appstr
 windows=("${game[@]}" libpng-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 everything=(
   "${game[@]}" "${web[@]}" "${package[@]}" "${windows[@]}"
-  wine64
+  # Wine, and the X libraries its display driver loads for the game's GL
+  # window (only recommended by its packages).
+  wine64 libgl1 libxrandr2 libxrender1 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
+  libxxf86vm1
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox

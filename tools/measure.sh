@@ -15,7 +15,7 @@ figures=$(mktemp)
 LD_PRELOAD="$PWD/build/tools/libtorvik_pass_meter.so" PASS_METER_OUT="$figures" \
   build/torvik >/dev/null &
 game=$!
-window=$(xdotool search --sync --name '^Torvik$' | head -n 1)
+window=$(xdotool search --sync --all --pid "$game" --name '^Torvik$' | head -n 1)
 sleep 10
 build/tests/e2e/send_close "$window"
 wait "$game"
@@ -40,7 +40,7 @@ thread_ticks() {
 sound_figures() {
   build/torvik >/dev/null &
   local game=$! window before after
-  window=$(xdotool search --sync --pid "$game" --name '^Torvik$' | head -n 1)
+  window=$(xdotool search --sync --all --pid "$game" --name '^Torvik$' | head -n 1)
   before=$(thread_ticks "$game")
   sleep 10
   after=$(thread_ticks "$game")

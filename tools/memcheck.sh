@@ -24,7 +24,7 @@ LP_NUM_THREADS=0 LD_PRELOAD="$PWD/build/tools/libtorvik_pass_meter.so" PASS_METE
   --suppressions=tools/valgrind.supp --error-exitcode=99 --log-file="$log" \
   build/torvik >/dev/null &
 game=$!
-window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Torvik$' | head -n 1)
+window=$(timeout 120 xdotool search --sync --all --onlyvisible --pid "$game" --name '^Torvik$' | head -n 1)
 until xdotool windowfocus --sync "$window" 2>/dev/null; do sleep 1; done
 xdotool keydown Right
 sleep $((seconds / 2))
