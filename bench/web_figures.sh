@@ -12,10 +12,13 @@ cmake --build "$build" --target torvik_site -j"$(nproc)" >/dev/null 2>&1
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
 printf 'emcc build of the site from clean, %d jobs: %d.%01d s\n' "$(nproc)" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100))
 
-for file in torvik.js torvik.wasm index.html page.js page.css favicon.svg; do
-  printf '%-12s %8d bytes, %7d gzipped\n' "$file" "$(stat -c %s "$build/site/$file")" \
-    "$(gzip -9c "$build/site/$file" | wc -c)"
+total=0
+for path in "$build"/site/*; do
+  gzipped=$(gzip -9c "$path" | wc -c)
+  total=$((total + gzipped))
+  printf '%-20s %8d bytes, %7d gzipped\n' "${path##*/}" "$(stat -c %s "$path")" "$gzipped"
 done
+printf 'the whole site, gzipped: %d bytes\n' "$total"
 
 [ -d tests/web/node_modules/puppeteer-core ] || npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
 node bench/web_figures.mjs "$build/site" 10
