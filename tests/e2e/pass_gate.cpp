@@ -4,7 +4,8 @@
 // main-loop pass with a window) and, once the count reaches the pass it was
 // told to stop after, waits inside the swap until told how far to go next.
 // The game is not changed: held passes only come later, and one pass is
-// still one tick.
+// still one tick. Its clock stands still while it is held, so its pacer
+// owes nothing for the hold and does not hurry the passes after it.
 //
 //   mkfifo DIR/go DIR/held
 //   PASS_GATE=DIR PASS_GATE_HOLD=1 LD_PRELOAD=build/tests/e2e/libtorvik_pass_gate.so build/torvik
@@ -29,6 +30,7 @@ struct Gate {
     const char* dir = std::getenv("PASS_GATE");
     unsigned long passes = 0;
     unsigned long holdAfter = 0;
+    double heldSeconds = 0.0;  // kept off the game's clock
     Gate() {
         if (const char* hold = std::getenv("PASS_GATE_HOLD"); hold != nullptr) {
             holdAfter = std::strtoul(hold, nullptr, 10);
@@ -73,7 +75,17 @@ unsigned long readLine(const Gate& g, const char* name) {
     return std::strtoul(text, nullptr, 10);
 }
 
+double realTime() {
+    using GetTime = double (*)();
+    static const auto real = reinterpret_cast<GetTime>(dlsym(RTLD_NEXT, "glfwGetTime"));
+    return real();
+}
+
 void hold(Gate& g) {
+    if (g.holdAfter == 0 || g.passes < g.holdAfter) {
+        return;
+    }
+    const double heldAt = realTime();
     while (g.holdAfter != 0 && g.passes >= g.holdAfter) {
         writeLine(g, "held", g.passes);
         const unsigned long next = readLine(g, "go");
@@ -82,9 +94,12 @@ void hold(Gate& g) {
             g.holdAfter = next;
         }
     }
+    g.heldSeconds += realTime() - heldAt;
 }
 
 }  // namespace
+
+extern "C" double glfwGetTime() { return realTime() - gate().heldSeconds; }
 
 extern "C" void glfwSwapBuffers(GLFWwindow* window) {
     using Swap = void (*)(GLFWwindow*);
