@@ -29,7 +29,7 @@ void startVoice(Mixer& mixer, const std::vector<float>* samples) {
 }
 
 void mix(Mixer& mixer, float* out, std::uint32_t frames, std::uint32_t channels) {
-    std::fill(out, out + static_cast<std::size_t>(frames) * channels, 0.0F);
+    // Every sample of `out` is written below, silence included.
     for (std::uint32_t f = 0; f < frames; ++f) {
         float sum = 0.0F;
         for (MixerVoice& voice : mixer.voices) {

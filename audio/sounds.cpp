@@ -52,6 +52,15 @@ float envelope(const Tone& tone, float t) {
     return std::pow(std::max(0.0F, 1.0F - rest), tone.fade);
 }
 
+// The loudest sample, either way from zero.
+float peakOf(const std::vector<float>& samples) {
+    float loudest = 0.0F;
+    for (float v : samples) {
+        loudest = std::max(loudest, std::fabs(v));
+    }
+    return loudest;
+}
+
 // One voice rendered into `out`, added to what is there, its peak at its level.
 void addTone(const Tone& tone, std::vector<float>& out) {
     const auto length = static_cast<std::size_t>(tone.seconds * soundRate);
@@ -84,10 +93,7 @@ void addTone(const Tone& tone, std::vector<float>& out) {
         phase -= std::floor(phase);
         voice[i] = value * envelope(tone, t);
     }
-    float loudest = 0.0F;
-    for (float v : voice) {
-        loudest = std::max(loudest, std::fabs(v));
-    }
+    const float loudest = peakOf(voice);
     if (out.size() < length) {
         out.resize(length, 0.0F);
     }
@@ -105,10 +111,7 @@ std::vector<float> synthesize(const SoundRecipe& recipe) {
     for (std::uint8_t i = 0; i < recipe.toneCount; ++i) {
         addTone(recipe.tones[i], out);
     }
-    float loudest = 0.0F;
-    for (float v : out) {
-        loudest = std::max(loudest, std::fabs(v));
-    }
+    const float loudest = peakOf(out);
     if (loudest > 0.0F) {
         for (float& v : out) {
             v *= recipe.peak / loudest;
