@@ -26,3 +26,12 @@ constexpr void setTexelWord(Image16& image, int u, int v, std::uint16_t word) {
 }
 
 constexpr bool texelOpaque(std::uint16_t word) { return (word & 0x8000) != 0; }
+
+// One texel word as 8-bit red, green, blue, alpha. Each 5-bit channel k
+// becomes k * 255 / 31 truncated; alpha is all or nothing. Colour bits of
+// transparent texels are converted like any other.
+constexpr std::array<std::uint8_t, 4> expandTexel(std::uint16_t word) {
+    constexpr auto channel = [](unsigned k) { return static_cast<std::uint8_t>(k * 255 / 31); };
+    return {channel(word & 0x1FU), channel((word >> 5) & 0x1FU), channel((word >> 10) & 0x1FU),
+            static_cast<std::uint8_t>(texelOpaque(word) ? 255 : 0)};
+}

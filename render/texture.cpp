@@ -9,19 +9,6 @@
 
 static_assert(std::is_same_v<GLuint, std::uint32_t>, "texture names are stored as uint32_t");
 
-namespace {
-
-constexpr std::uint8_t expandChannel(unsigned k) { return static_cast<std::uint8_t>(k * 255 / 31); }
-
-}  // namespace
-
-std::array<std::uint8_t, 4> expandTexel(std::uint16_t word) {
-    // Colour bits of transparent texels are converted like any other.
-    return {expandChannel(word & 0x1FU), expandChannel((word >> 5) & 0x1FU),
-            expandChannel((word >> 10) & 0x1FU),
-            static_cast<std::uint8_t>(texelOpaque(word) ? 255 : 0)};
-}
-
 std::vector<std::uint8_t> expandImage(const Image16& image) {
     std::vector<std::uint8_t> rgba(4 * static_cast<std::size_t>(imageTexels));
     for (int v = 0; v < imageSide; ++v) {

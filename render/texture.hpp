@@ -1,14 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "render/image16.hpp"
-
-// One texel word as 8-bit red, green, blue, alpha. Each 5-bit channel k
-// becomes k * 255 / 31 truncated; alpha is all or nothing.
-std::array<std::uint8_t, 4> expandTexel(std::uint16_t word);
 
 // The whole image as 65,536 RGBA bytes in stored order, ready for upload.
 std::vector<std::uint8_t> expandImage(const Image16& image);

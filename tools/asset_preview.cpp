@@ -11,7 +11,7 @@
 
 #include "assets/images.hpp"
 #include "assets/level_layers.hpp"
-#include "packaging/picture.hpp"
+#include "packaging/icons/picture.hpp"
 #include "render/atlas.hpp"
 #include "render/image16.hpp"
 

@@ -1,42 +1,69 @@
 #!/usr/bin/env bash
-# Installs the Debian packages a task needs, and nothing when they are all
-# present already.
-#   tools/install-deps.sh game      to build and play the game
-#   tools/install-deps.sh web       to build the browser version
-#   tools/install-deps.sh package   to build the Debian package
-#   tools/install-deps.sh windows   to build the Windows .zip
-#   tools/install-deps.sh           everything, with what the tests and tools need
+# Installs the Debian packages the given tasks need, and nothing when they are
+# all present already. Each README command asks for its own task only.
+#   tools/install-deps.sh game           to build and play the game (tools/play.sh)
+#   tools/install-deps.sh web            to build the site for the browser (tools/web.sh)
+#   tools/install-deps.sh package        to build the Debian package (tools/package.sh)
+#   tools/install-deps.sh windows        to build the Windows .zip (tools/windows.sh)
+#   tools/install-deps.sh native-tests   the native tests, the package's checks among them
+#   tools/install-deps.sh web-tests      the site's tests under node and in headless Chromium
+#   tools/install-deps.sh windows-tests  the Windows build's tests, under Wine
+#   tools/install-deps.sh static         the format and static checks
+#   tools/install-deps.sh tools          the figures and the memory check (tools/measure.sh ...)
+#   tools/install-deps.sh                everything: all of the above
+#   tools/install-deps.sh --list TASK... prints the packages, one a line, installing nothing
 set -euo pipefail
 
-game=(build-essential cmake pkg-config libglfw3-dev libgl-dev libglu1-mesa-dev libx11-dev)
-web=(build-essential cmake emscripten nodejs python3)
-package=("${game[@]}" libpng-dev dpkg-dev file lintian desktop-file-utils appstream man-db)
-# The icon is drawn by a native program, hence the game's own packages too.
-windows=("${game[@]}" libpng-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-everything=(
-  "${game[@]}" "${web[@]}" "${package[@]}" "${windows[@]}"
-  # Wine, and the X libraries its display driver loads for the game's GL
-  # window (only recommended by its packages).
-  wine64 libgl1 libxrandr2 libxrender1 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
-  libxxf86vm1
-  libgtest-dev libgmock-dev libbenchmark-dev googletest
-  xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
+declare -A needs
+needs[build]="build-essential cmake"
+needs[game]="${needs[build]} libglfw3-dev libgl-dev libglu1-mesa-dev"
+# The icons of every target are drawn by a program for this machine, with libpng.
+needs[icons]="${needs[build]} libpng-dev"
+needs[web]="${needs[icons]} emscripten nodejs python3"
+needs[package]="${needs[game]} ${needs[icons]} dpkg-dev file"
+needs[windows]="${needs[icons]} g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+# The dev build, the virtual display and the tools its window tests drive,
+# the sound test's server, and the package's checks.
+needs[native-tests]="${needs[package]} libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  xvfb libgl1-mesa-dri xdotool x11-utils x11-xserver-utils imagemagick
   pulseaudio pulseaudio-utils sox
-  chromium npm
-  clang-format clang-tidy cppcheck valgrind
-)
+  lintian desktop-file-utils appstream man-db"
+# GoogleTest's sources, built for the web; the page's test drives Debian's
+# Chromium through puppeteer-core from the npm registry.
+needs[web-tests]="${needs[web]} googletest chromium npm"
+# Wine, and the X libraries its display driver loads for the game's GL window
+# (only recommended by its packages).
+needs[windows-tests]="${needs[windows]} wine64 python3 libgl1 libxrandr2 libxrender1 libxi6
+  libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1"
+needs[static]="clang-format clang-tidy cppcheck"
+needs[tools]="valgrind"
+tasks_in_order=(game web package windows native-tests web-tests windows-tests static tools)
 
-case "${1:-everything}" in
-  game) packages=("${game[@]}") ;;
-  web) packages=("${web[@]}") ;;
-  package) packages=("${package[@]}") ;;
-  windows) packages=("${windows[@]}") ;;
-  everything) packages=("${everything[@]}") ;;
-  *) echo "usage: $0 [game|web|package|windows]" >&2; exit 2 ;;
-esac
+list=false
+if [ "${1:-}" = --list ]; then
+  list=true
+  shift
+fi
+[ $# -gt 0 ] || set -- "${tasks_in_order[@]}"
+
+wanted=()
+for task in "$@"; do
+  if [ -z "${needs[$task]:-}" ] || [ "$task" = build ] || [ "$task" = icons ]; then
+    echo "usage: $0 [--list] [${tasks_in_order[*]}]..." >&2
+    exit 2
+  fi
+  # shellcheck disable=SC2206  # the lists are words
+  wanted+=(${needs[$task]})
+done
+mapfile -t wanted < <(printf '%s\n' "${wanted[@]}" | sort -u)
+
+if $list; then
+  printf '%s\n' "${wanted[@]}"
+  exit 0
+fi
 
 missing=()
-for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
+for package in "${wanted[@]}"; do
   # A node from elsewhere brings its own npm, and Debian's would conflict with it.
   if [ "$package" = npm ] && command -v npm >/dev/null; then
     continue

@@ -1,50 +1,121 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once as shipped, once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Brings its own virtual
-# display when there is none.
+# Builds everything and runs every test, on a virtual display of its own: a
+# desktop session's display is never used, so no key the tests press lands
+# there. Stages can be run alone, in any order:
+#   tools/test.sh [STAGE...]    (no stage: all of them, in this order)
+#     native    the player's build, then the developers' build and its tests:
+#               unit, rendering, the real game played, the Debian package
+#     web       the site as a publisher builds it, then its tests under node
+#               and in headless Chromium
+#     windows   the .zip as tools/windows.sh makes it, then its tests under Wine
+#     sanitize  the native tests again under AddressSanitizer and
+#               UndefinedBehaviorSanitizer
+#     static    the format, clang-tidy and cppcheck
+# Each player's build is made with every package it does not use hidden from
+# it, so a dependency that leaks into the wrong build fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
 
-if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
+all_stages=(native web windows sanitize static)
+[ $# -gt 0 ] || set -- "${all_stages[@]}"
+deps=()
+for stage in "$@"; do
+  case "$stage" in
+    native) deps+=(game native-tests) ;;
+    web) deps+=(native-tests web web-tests) ;;
+    windows) deps+=(native-tests windows windows-tests) ;;
+    sanitize) deps+=(native-tests) ;;
+    static) deps+=(native-tests static) ;;
+    *) echo "usage: $0 [${all_stages[*]}]..." >&2; exit 2 ;;
+  esac
+done
+tools/install-deps.sh "${deps[@]}"
 
 jobs=$(nproc)
 
-echo "== Format"
-git ls-files '*.cpp' '*.hpp' | xargs clang-format --dry-run -Werror
+# What a player's build must do without: the tests' and benchmarks' libraries,
+# X11 (the window tests'), GoogleTest's sources (the web tests').
+hidden=(--no-warn-unused-cli -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
+  -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_DISABLE_FIND_PACKAGE_X11=ON
+  -DCMAKE_IGNORE_PATH=/usr/src/googletest)
 
-echo "== Build and test"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# A virtual display of our own, on the first free number: Xvfb picks it and
+# says which. The tests' game must not find a Wayland session either.
+display_log=$(mktemp)
+xvfb_pid=""
+stop_display() {
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -f "$display_log"
+}
+trap stop_display EXIT
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_log" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 300); do
+  [ -s "$display_log" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || { echo "the virtual display did not start" >&2; exit 1; }
+  sleep 0.1
+done
+[ -s "$display_log" ] || { echo "the virtual display did not start within 30 s" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$display_log")"
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 
-echo "== Build for the web and test it: logic tests under node, the page in headless Chromium"
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DTORVIK_NATIVE_BUILD="$PWD/build" >/dev/null
-cmake --build build-web -j"$jobs"
-# puppeteer-core, at the version the lock file pins; it never fetches a browser.
-if ! [ -d tests/web/node_modules/puppeteer-core ]; then
-  npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
-fi
-ctest --test-dir build-web --output-on-failure
+configure_and_build() {
+  cmake --preset "$1" "${@:2}" >/dev/null
+  cmake --build --preset "$1" -j"$jobs"
+}
 
-echo "== Build for Windows and test it: the .zip, its torvik.exe, and the game under Wine"
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DTORVIK_NATIVE_BUILD="$PWD/build" >/dev/null
-cmake --build build-windows -j"$jobs"
-ctest --test-dir build-windows --output-on-failure
+# The developers' build: the native game the web and Windows builds are
+# compared with, and what the static checks read.
+dev_build() { configure_and_build dev; }
 
-echo "== Build and test under AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTORVIK_SANITIZE=ON \
-  -DTORVIK_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build build-sanitize -j"$jobs"
-# Mesa's own allocations outlive the process by design; the game's are
-# checked by the leak checker through the logic tests, which need no GL.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+stage_native() {
+  echo "== The player's build, with only the game's own packages"
+  configure_and_build play "${hidden[@]}" -DCMAKE_DISABLE_FIND_PACKAGE_PNG=ON
+  echo "== The developers' build and its tests"
+  dev_build
+  ctest --preset dev -j"$jobs"
+}
 
-echo "== Static checks"
-tools/lint.sh
+stage_web() {
+  dev_build
+  echo "== The site as a publisher builds it, without the tests' packages"
+  configure_and_build web "${hidden[@]}"
+  echo "== The site with its tests: logic under node, the page in headless Chromium"
+  configure_and_build web-dev
+  # puppeteer-core, at the version the lock file pins; it never fetches a browser.
+  if ! [ -d tests/web/node_modules/puppeteer-core ]; then
+    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+  fi
+  ctest --preset web-dev
+}
+
+stage_windows() {
+  dev_build
+  echo "== The .zip as tools/windows.sh makes it, without the tests' packages"
+  tools/windows.sh "${hidden[@]}"
+  echo "== The Windows build with its tests: the .zip, its torvik.exe, the game under Wine"
+  configure_and_build windows-dev
+  ctest --preset windows-dev
+}
+
+stage_sanitize() {
+  echo "== The tests under AddressSanitizer + UndefinedBehaviorSanitizer"
+  configure_and_build asan
+  ctest --preset asan -j"$jobs"
+}
+
+stage_static() {
+  echo "== Format"
+  find app world characters render assets audio packaging tools tests bench web \
+    -name '*.[ch]pp' -not -path '*/node_modules/*' -print0 | sort -z |
+    xargs -0 clang-format --dry-run -Werror
+  tools/lint.sh
+}
+
+summary=()
+for stage in "$@"; do
+  started=$SECONDS
+  "stage_$stage"
+  summary+=("$stage $(((SECONDS - started) / 60))m$(((SECONDS - started) % 60))s")
+done
+echo "== All passed: ${summary[*]}"

@@ -2,12 +2,12 @@
 # The game for Windows: cross-built with mingw-w64 into build-windows/ and
 # packed as a .zip (torvik.exe, README.txt, licences), whose path it prints
 # last. Unpacked anywhere on 64-bit Windows, torvik.exe runs as it is.
+#   tools/windows.sh [CMAKE_ARGUMENT...]   (given to the configuration)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh windows
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=packaging/windows/mingw-w64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-windows -j"$(nproc)" >/dev/null
+cmake --preset windows "$@" >/dev/null
+cmake --build --preset windows -j"$(nproc)" >/dev/null
 zip=build-windows/torvik-1.0-windows-x64.zip
 rm -f "$zip"
 (cd build-windows && cpack -G ZIP >cpack.log 2>&1) || { cat build-windows/cpack.log >&2; exit 1; }

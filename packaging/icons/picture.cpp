@@ -1,6 +1,6 @@
-#include "packaging/picture.hpp"
+#include "packaging/icons/picture.hpp"
 
-#include "render/texture.hpp"
+#include "render/image16.hpp"
 
 Picture blankPicture(int width, int height, int channels) {
     return {width, height,

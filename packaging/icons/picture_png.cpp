@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "packaging/picture.hpp"
+#include "packaging/icons/picture.hpp"
 
 namespace {
 

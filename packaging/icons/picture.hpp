@@ -1,13 +1,11 @@
 #pragma once
 
-// 8-bit pictures of the game's compiled-in art, written as PNG: the desktop
-// icons are drawn with these, and so are the developers' art previews.
+// 8-bit pictures of the game's compiled-in art, written as PNG: the icons
+// are drawn with these, and so are the developers' art previews.
 
 #include <cstdint>
 #include <filesystem>
 #include <vector>
-
-#include "assets/images.hpp"
 
 // An 8-bit RGB picture, or RGBA when it has transparency of its own.
 struct Picture {
@@ -26,9 +24,7 @@ void putPixel(Picture& picture, int x, int y, std::uint8_t red, std::uint8_t gre
 // Puts one texel at (x, y) if it is opaque, using the game's own colour expansion.
 void putTexel(Picture& picture, int x, int y, std::uint16_t word);
 
-// The picture as the bytes of a PNG file; empty if libpng fails. Through
-// libpng, on the desktop only (picture_png.cpp); the page's icons are drawn
-// the same way and packed by web/png.mjs.
+// The picture as the bytes of a PNG file, through libpng; empty if it fails.
 std::vector<std::uint8_t> encodePng(const Picture& picture);
 
 // Writes the bytes to a file; says so on stderr when it cannot (or has none).

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Tries the README's commands as a newcomer would: on a bare Debian (debootstrap
+# --variant=minbase, nothing else), with the repository cloned in, each command
+# in a fresh copy of that bare system. A developer's tool, not part of the
+# test command: it needs root, debootstrap and the Debian registry, and here
+# Xvfb, xdotool and libx11-dev for the window play.sh opens.
+#   tools/fresh-check.sh [RELEASE...] [-- COMMAND...]
+#     RELEASE: bookworm (Debian 12), trixie (Debian 13); default both
+#     COMMAND: play web package windows test; default all
+# Prints a line per command with its result and time; the logs stay in the
+# folder it names. It checks what is committed (HEAD), not the work tree.
+set -euo pipefail
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+
+releases=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+  releases+=("$1")
+  shift
+done
+[ "${1:-}" != -- ] || shift
+commands=("$@")
+[ ${#releases[@]} -gt 0 ] || releases=(bookworm trixie)
+[ ${#commands[@]} -gt 0 ] || commands=(play web package windows test)
+for release in "${releases[@]}"; do
+  case "$release" in bookworm | trixie) ;; *) echo "unknown release: $release" >&2; exit 2 ;; esac
+done
+for command in "${commands[@]}"; do
+  case "$command" in play | web | package | windows | test) ;;
+    *) echo "unknown command: $command" >&2; exit 2 ;;
+  esac
+done
+[ "$(id -u)" -eq 0 ] || { echo "fresh-check.sh needs root (debootstrap, chroot)" >&2; exit 2; }
+for tool in debootstrap Xvfb xdotool g++ git; do
+  command -v "$tool" >/dev/null || { echo "fresh-check.sh needs $tool here" >&2; exit 2; }
+done
+
+work=$(mktemp -d /var/tmp/torvik-fresh.XXXXXX)
+echo "fresh-check: logs in $work"
+mounts=()
+xvfb_pid=""
+cleanup() {
+  local i
+  for ((i = ${#mounts[@]} - 1; i >= 0; --i)); do
+    umount -l "${mounts[i]}" 2>/dev/null || true
+  done
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  # The systems are large; the logs are what is kept.
+  find "$work" -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} + 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# The close request a window manager sends, for the game play.sh starts.
+g++ -O1 -o "$work/send_close" "$source_dir/tests/e2e/send_close.cpp" -lX11
+
+# A display on the host for play.sh's window; the bare system reaches it
+# through the X socket folder bound in.
+display_log="$work/display"
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_log" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 300); do [ -s "$display_log" ] && break; sleep 0.1; done
+host_display=":$(head -n 1 "$display_log")"
+
+# The certificate authorities the host's tools trust, carried in so that npm
+# inside reaches the registry as it does here.
+ca_files=()
+ca_env=()
+for variable in SSL_CERT_FILE NODE_EXTRA_CA_CERTS; do
+  if [ -n "${!variable:-}" ] && [ -f "${!variable}" ]; then
+    ca_files+=("${!variable}")
+    ca_env+=("$variable=${!variable}")
+  fi
+done
+
+bind() {
+  mkdir -p "$2"
+  mount --rbind "$1" "$2"
+  mount --make-rslave "$2"
+  mounts+=("$2")
+}
+
+# A fresh copy of the bare system with the repository in /root/torvik, ready
+# for chroot.
+prepare() {
+  local base=$1 root=$2
+  cp -a "$base" "$root"
+  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  local file
+  for file in "${ca_files[@]}"; do
+    mkdir -p "$root$(dirname "$file")"
+    cp "$file" "$root$file"
+  done
+  git clone --quiet --no-hardlinks "$source_dir" "$root/root/torvik"
+  bind /proc "$root/proc"
+  bind /sys "$root/sys"
+  bind /dev "$root/dev"
+  bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+}
+
+release_mounts() {
+  local i
+  for ((i = ${#mounts[@]} - 1; i >= 0; --i)); do
+    umount -l "${mounts[i]}" 2>/dev/null || true
+  done
+  mounts=()
+}
+
+# Runs a shell command line as root inside, in the repository, with a clean
+# environment.
+inside() {
+  local root=$1
+  shift
+  chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM=dumb "${ca_env[@]}" "${extra_env[@]}" bash -c "cd /root/torvik && $*"
+}
+
+manual_packages() { chroot "$1" apt-mark showmanual | sort; }
+
+# play.sh builds the game and opens its window on the host's display; a
+# close request must end it with status 0, and it must have installed the
+# game's packages and nothing else.
+check_play() {
+  local root=$1 log=$2
+  manual_packages "$root" >"$log.before"
+  extra_env=("DISPLAY=$host_display")
+  inside "$root" tools/play.sh >"$log" 2>&1 &
+  local pid=$! window=""
+  # Installing and building come first; the window is looked for as long as
+  # the command runs.
+  while kill -0 "$pid" 2>/dev/null; do
+    window=$(DISPLAY=$host_display xdotool search --onlyvisible --name '^Torvik$' 2>/dev/null |
+      head -n 1) || true
+    [ -z "$window" ] || break
+    sleep 1
+  done
+  extra_env=()
+  if [ -z "$window" ]; then
+    wait "$pid" || true
+    echo "no window appeared" >>"$log"
+    return 1
+  fi
+  DISPLAY=$host_display "$work/send_close" "$window"
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || { echo "the game ended with status $status" >>"$log"; return 1; }
+  manual_packages "$root" >"$log.after"
+  local added expected
+  added=$(comm -13 "$log.before" "$log.after")
+  expected=$(inside "$root" tools/install-deps.sh --list game | sort | comm -23 - "$log.before")
+  if [ "$added" != "$expected" ]; then
+    { echo "installed beyond the game's packages:"; diff <(echo "$expected") <(echo "$added"); } >>"$log"
+    return 1
+  fi
+  echo "installed: $(echo "$added" | tr '\n' ' ')" >>"$log"
+}
+
+check_package() {
+  local root=$1
+  inside "$root" 'tools/package.sh && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    ./build-package/torvik_*.deb >/dev/null && test -x /usr/games/torvik &&
+    test -f /usr/share/man/man6/torvik.6.gz && echo "installed: $(dpkg-query -W torvik)"'
+}
+
+extra_env=()
+failed=0
+for release in "${releases[@]}"; do
+  base="$work/$release-bare"
+  started=$SECONDS
+  if ! debootstrap --variant=minbase "$release" "$base" http://deb.debian.org/debian \
+    >"$work/$release-debootstrap.log" 2>&1; then
+    printf '%-9s %-24s FAILED  (%s)\n' "$release" debootstrap "$work/$release-debootstrap.log"
+    failed=1
+    continue
+  fi
+  printf '%-9s %-24s ok      %dm%02ds\n' "$release" debootstrap $(((SECONDS - started) / 60)) \
+    $(((SECONDS - started) % 60))
+  for command in "${commands[@]}"; do
+    root="$work/$release-$command"
+    log="$work/$release-$command.log"
+    prepare "$base" "$root"
+    started=$SECONDS
+    status=0
+    case "$command" in
+      play) label="tools/play.sh"; check_play "$root" "$log" || status=$? ;;
+      web) label="tools/web.sh build"; inside "$root" tools/web.sh build >"$log" 2>&1 || status=$? ;;
+      package) label="tools/package.sh + apt"; check_package "$root" >"$log" 2>&1 || status=$? ;;
+      windows) label="tools/windows.sh"; inside "$root" tools/windows.sh >"$log" 2>&1 || status=$? ;;
+      test) label="tools/test.sh"; inside "$root" tools/test.sh >"$log" 2>&1 || status=$? ;;
+    esac
+    took="$(((SECONDS - started) / 60))m$(printf '%02d' $(((SECONDS - started) % 60)))s"
+    if [ "$status" -eq 0 ]; then
+      printf '%-9s %-24s ok      %s\n' "$release" "$label" "$took"
+    else
+      printf '%-9s %-24s FAILED  %s  (%s)\n' "$release" "$label" "$took" "$log"
+      failed=1
+    fi
+    release_mounts
+    rm -rf "$root"
+  done
+  rm -rf "$base"
+done
+exit "$failed"
