@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT
 
-emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTORVIK_BUILD_TESTS=OFF >/dev/null 2>&1
+cmake --preset web -B "$build" >/dev/null 2>&1
 started=$(date +%s%N)
 cmake --build "$build" --target torvik_site -j"$(nproc)" >/dev/null 2>&1
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))

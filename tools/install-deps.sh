@@ -36,7 +36,7 @@ needs[web-tests]="${needs[web]} googletest chromium npm"
 needs[windows-tests]="${needs[windows]} wine64 python3 libgl1 libxrandr2 libxrender1 libxi6
   libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1"
 needs[static]="clang-format clang-tidy cppcheck"
-needs[tools]="valgrind"
+needs[tools]="valgrind xauth"
 tasks_in_order=(game web package windows native-tests web-tests windows-tests static tools)
 
 list=false

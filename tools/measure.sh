@@ -4,12 +4,12 @@
 # a sound server, and how soon a sound is mixed; then the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh native-tests web web-tests tools
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" >/dev/null
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$(nproc)" >/dev/null
 
 figures=$(mktemp)
 LD_PRELOAD="$PWD/build/tools/libtorvik_pass_meter.so" PASS_METER_OUT="$figures" \

@@ -8,13 +8,13 @@
 #   tools/memcheck.sh [SECONDS]     (default 180)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh native-tests tools
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
 seconds=${1:-180}
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" >/dev/null
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$(nproc)" >/dev/null
 
 log=build/memcheck.log
 figures=build/memcheck-passes.txt
