@@ -3,6 +3,7 @@
 //   torvik_icon SIZE ICON_FILE                PNG, for the desktop menus
 //   torvik_icon --ico ICON_FILE SIZE...       Windows icon of PNG images, 8 to 256 px
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

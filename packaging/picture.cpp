@@ -1,5 +1,7 @@
 #include "packaging/picture.hpp"
 
+#include <cstddef>
+
 #include "render/texture.hpp"
 
 Picture blankPicture(int width, int height, int channels) {

@@ -6,6 +6,7 @@
 //
 //   node app_icon.js SIZE | node png.mjs ICON_FILE
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 

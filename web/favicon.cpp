@@ -1,6 +1,7 @@
 // Writes the page's icon to standard output: the creature's standing frame as
 // an SVG picture, one square a texel, so it stays crisp at every size.
 
+#include <cstdint>
 #include <cstdio>
 
 #include "assets/images.hpp"
