@@ -22,8 +22,9 @@ everything=(
   libgtest-dev libgmock-dev libbenchmark-dev googletest
   xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
-  chromium npm
+  chromium npm ca-certificates
   clang-format clang-tidy cppcheck valgrind
+  git
 )
 
 case "${1:-everything}" in
