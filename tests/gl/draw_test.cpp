@@ -58,7 +58,7 @@ Image16 numberedSpriteSheet() {
 
 // What a pixel of the synthetic images shows.
 struct Seen {
-    enum Kind { nothing, tile, sprite, other } kind;
+    enum Kind : std::uint8_t { nothing, tile, sprite, other } kind;
     int a;  // tile number, or the sprite texel's column
     int b;  // the sprite texel's row
     bool operator==(const Seen&) const = default;
