@@ -32,7 +32,14 @@ Meter meter;
 Meter::~Meter() {
     const char* path = std::getenv("PASS_METER_OUT");
     FILE* out = path != nullptr ? std::fopen(path, "w") : stderr;
-    if (out == nullptr || polls.size() < 3) {
+    if (out == nullptr) {
+        return;
+    }
+    // Too short a run for a rate: the file is left empty, and closed.
+    if (polls.size() < 3) {
+        if (out != stderr) {
+            std::fclose(out);
+        }
         return;
     }
     // Rate per whole second of the run, skipping the partial last second.
