@@ -53,12 +53,12 @@ void onAnimationFrame() {
 // A hidden page gets no animation frames and a frozen one runs no script; the
 // browser tells of both only through the document's events.
 EM_JS(void, watchPageVisibility, (), {
-    document.addEventListener(
-        'visibilitychange', function() { Module['_torvik_page_hidden'](document.hidden ? 1 : 0); });
-    document.addEventListener(
-        'freeze', function() { Module['_torvik_page_hidden'](1); });
-    document.addEventListener(
-        'resume', function() { Module['_torvik_page_hidden'](0); });
+    function onVisibilityChange() { Module['_torvik_page_hidden'](document.hidden ? 1 : 0); }
+    function onFreeze() { Module['_torvik_page_hidden'](1); }
+    function onResume() { Module['_torvik_page_hidden'](0); }
+    document.addEventListener('visibilitychange', onVisibilityChange);
+    document.addEventListener('freeze', onFreeze);
+    document.addEventListener('resume', onResume);
 });
 
 // The page sizes the canvas's own pixels in whole steps of the world's, in

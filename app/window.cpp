@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "app/frame_pacer.hpp"
@@ -129,10 +130,29 @@ void windowCursorPos(double* x, double* y) {
 
 PadState windowPad() { return gameWindow().handle != nullptr ? readPad() : PadState{}; }
 
+// GLFW 3.4 tries Wayland before X11, and where no Wayland display can be
+// reached at all (no socket handed over, none named by path and no runtime
+// directory to look in) its client library complains on stderr before giving
+// way. There the game goes straight to X11, as with 3.3, and a failed window
+// says only what the game says.
+void skipUnreachableWayland() {
+#if defined(GLFW_PLATFORM) && defined(GLFW_PLATFORM_X11)
+    const auto absolutePath = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value != nullptr && value[0] == '/';
+    };
+    if (std::getenv("WAYLAND_SOCKET") == nullptr && !absolutePath("WAYLAND_DISPLAY") &&
+        !absolutePath("XDG_RUNTIME_DIR")) {
+        glfwInitHint(GLFW_PLATFORM, GLFW_PLATFORM_X11);
+    }
+#endif
+}
+
 }  // namespace
 
 void initWindow() {
     GameWindow& window = gameWindow();
+    skipUnreachableWayland();
     window.libraryActive = glfwInit() == GLFW_TRUE;
 
     int major = 0;

@@ -1,6 +1,7 @@
 #include "audio/mixer.hpp"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "audio/sounds.hpp"
 

@@ -5,6 +5,7 @@
 #include <GLFW/glfw3.h>
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 

@@ -5,9 +5,11 @@
 //
 //   asset_preview OUTPUT_DIRECTORY
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 
 #include "assets/images.hpp"
 #include "assets/level_layers.hpp"

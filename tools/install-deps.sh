@@ -29,11 +29,13 @@ needs[native-tests]="${needs[package]} libgtest-dev libgmock-dev libbenchmark-de
   pulseaudio pulseaudio-utils sox
   lintian desktop-file-utils appstream man-db"
 # GoogleTest's sources, built for the web; the page's test drives Debian's
-# Chromium through puppeteer-core from the npm registry.
-needs[web-tests]="${needs[web]} googletest chromium npm"
+# Chromium through puppeteer-core from the npm registry, which npm reaches
+# with the certificate authorities Debian's nodejs only recommends.
+needs[web-tests]="${needs[web]} googletest chromium npm ca-certificates"
 # Wine, and the X libraries its display driver loads for the game's GL window
 # (only recommended by its packages).
-needs[windows-tests]="${needs[windows]} wine64 python3 libgl1 libxrandr2 libxrender1 libxi6
+# pkg-config tells which GLFW the native game it is compared with runs on.
+needs[windows-tests]="${needs[windows]} wine64 python3 pkg-config libgl1 libxrandr2 libxrender1 libxi6
   libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1"
 needs[static]="clang-format clang-tidy cppcheck"
 needs[tools]="valgrind xauth"

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -24,14 +25,27 @@ struct Meter {
     Meter(const Meter&) = delete;
     Meter& operator=(const Meter&) = delete;
     ~Meter();
+    void report(FILE* out) const;
 };
 
 Meter meter;
 
+// To the file PASS_METER_OUT names, or else to stderr.
 Meter::~Meter() {
     const char* path = std::getenv("PASS_METER_OUT");
-    FILE* out = path != nullptr ? std::fopen(path, "w") : stderr;
-    if (out == nullptr || polls.size() < 3) {
+    if (path == nullptr) {
+        report(stderr);
+        return;
+    }
+    if (FILE* out = std::fopen(path, "w"); out != nullptr) {
+        report(out);
+        std::fclose(out);
+    }
+}
+
+// Nothing for a run too short for a rate.
+void Meter::report(FILE* out) const {
+    if (polls.size() < 3) {
         return;
     }
     // Rate per whole second of the run, skipping the partial last second.
@@ -63,9 +77,6 @@ Meter::~Meter() {
                  high, spread);
     std::fprintf(out, "cpu_percent %.1f\npeak_rss_kib %ld\n", 100.0 * cpu / seconds,
                  usage.ru_maxrss);
-    if (out != stderr) {
-        std::fclose(out);
-    }
 }
 
 }  // namespace

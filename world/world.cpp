@@ -1,5 +1,7 @@
 #include "world/world.hpp"
 
+#include <cstddef>
+
 #include "characters/character.hpp"
 #include "world/level.hpp"
 

@@ -1,5 +1,6 @@
 #include "packaging/icons/icon.hpp"
 
+#include <cstddef>
 #include <cstdio>
 
 #include "assets/images.hpp"

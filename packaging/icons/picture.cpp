@@ -1,5 +1,7 @@
 #include "packaging/icons/picture.hpp"
 
+#include <cstddef>
+
 #include "render/image16.hpp"
 
 Picture blankPicture(int width, int height, int channels) {

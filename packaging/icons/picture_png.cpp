@@ -1,6 +1,10 @@
 #include <png.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 #include "packaging/icons/picture.hpp"
 

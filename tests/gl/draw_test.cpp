@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "characters/animation.hpp"
@@ -55,7 +58,7 @@ Image16 numberedSpriteSheet() {
 
 // What a pixel of the synthetic images shows.
 struct Seen {
-    enum Kind { nothing, tile, sprite, other } kind;
+    enum Kind : std::uint8_t { nothing, tile, sprite, other } kind;
     int a;  // tile number, or the sprite texel's column
     int b;  // the sprite texel's row
     bool operator==(const Seen&) const = default;

@@ -40,7 +40,8 @@ check_icons() {
   local size icon scale
   for size in 16 32 48 64 128 256; do
     icon="$1/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
-    [ "$(identify -format '%wx%h %[channels]' "$icon")" = "${size}x$size srgba" ] ||
+    # ImageMagick 7 follows the channels with their count.
+    [[ "$(identify -format '%wx%h %[channels]' "$icon")" =~ ^${size}x$size\ srgba(\ 4\.0)?$ ]] ||
       fail "$icon is not $size px square RGBA"
     [ "$(convert "$icon" -format '%[pixel:p{0,0}]' info:)" = "srgba(0,0,0,0)" ] ||
       fail "$icon: corner not transparent"

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 

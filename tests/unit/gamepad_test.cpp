@@ -14,9 +14,12 @@ namespace {
 
 PadState connected() { return PadState{.connected = true}; }
 
+// One of the pad's buttons or directions.
+using PadControl = bool PadState::*;
+
 TEST(Gamepad, EachButtonAndDpadDirectionHoldsItsOwnControl) {
     const struct {
-        bool PadState::*control;
+        PadControl control;
         PadHeld held;
     } cases[] = {
         {&PadState::south, {.jump = true}},

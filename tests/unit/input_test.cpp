@@ -3,6 +3,8 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <set>
 #include <string>
@@ -54,10 +56,13 @@ struct Poll : ::testing::Test {
     }
 };
 
+// One of a record's key flags.
+using SnapshotFlag = std::uint8_t InputSnapshot::*;
+
 TEST_F(Poll, EachKeyLandsInItsOwnFlagOfBothRecords) {
     const struct {
         int code;
-        std::uint8_t InputSnapshot::*flag;
+        SnapshotFlag flag;
     } keys[] = {
         {GLFW_KEY_A, &InputSnapshot::keyA},    {GLFW_KEY_X, &InputSnapshot::keyX},
         {GLFW_KEY_Z, &InputSnapshot::keyZ},    {GLFW_KEY_UP, &InputSnapshot::up},

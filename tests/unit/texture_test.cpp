@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "render/gl_context.hpp"
 #include "render/image16.hpp"
