@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cstdint>
 #include <iterator>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -157,16 +156,6 @@ TEST_F(SoundThreads, EveryCueOfAStressedRunStartsOnceAndInOrder) {
         mismatches += started[i] != queued[i] ? 1 : 0;
     }
     EXPECT_LE(mismatches, givenWay) << "of " << queued.size() << " sounds";
-    int kinds[soundCount]{};
-    for (const SoundId id : queued) {
-        ++kinds[static_cast<int>(id)];
-    }
-    std::string tally;
-    for (const int k : kinds) {
-        tally += std::to_string(k) + " ";
-    }
-    RecordProperty("kinds", tally);
-    std::printf("%s given way %u\n", tally.c_str(), givenWay);
 }
 
 }  // namespace
