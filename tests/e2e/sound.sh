@@ -93,18 +93,23 @@ wait_for_samples $((from + rate))
 heard=$(sounds_between "$from" $((from + rate)))
 [ -z "$heard" ] || fail "standing still, heard: $heard"
 
-# X: the jump is heard within 200 ms of the press, the take-off pass being
-# the one after next; holding it on, a hop each time it lands.
+# X: the jump is heard at once. The test steps the held game, which on a
+# busy machine takes as long as it takes, so the 200 ms are counted from the
+# take-off pass (the one after next), in the recording's own time; holding X
+# on, a hop each time it lands.
 from=$(recorded)
 hold_keys x
-run_for 3
-wait_for_samples $((from + rate / 5))
-read -r first peak < <(sounds_between "$from" $((from + rate / 5))) || fail "no jump heard within 200 ms of X"
+run_for 2
+took=$(recorded)
+wait_for_samples $((took + rate / 5))
+read -r first peak < <(sounds_between "$from" $((took + rate / 5))) ||
+  fail "no jump heard within 200 ms of its take-off pass"
 awk -v p="$peak" 'BEGIN { exit !(p > 0.1 && p <= 0.5) }' || fail "the jump peaked at $peak"
-run_for 6
+run_for 7
 release_keys
 wait_until_still "$E2E_OUT/after-jump.png"
-jump_ms=$(((first - from) * 1000 / rate))
+jump_ms=$(((first - took) * 1000 / rate))
+press_ms=$(((first - from) * 1000 / rate))
 
 # Running: soft steps, one for each stride the walk cycle shows (two frames
 # of 13 passes apart), for 240 passes run straight through.
@@ -150,11 +155,12 @@ wait_until_still "$E2E_OUT/after-muted-jump.png"
 press_m
 from=$(recorded)
 hold_keys x
-run_for 3
-wait_for_samples $((from + rate / 5))
+run_for 2
+took=$(recorded)
+wait_for_samples $((took + rate / 5))
 release_keys
-[ -n "$(sounds_between "$from" $((from + rate / 5)))" ] || fail "after M again, no jump heard"
+[ -n "$(sounds_between "$from" $((took + rate / 5)))" ] || fail "after M again, no jump heard"
 
 end_play
 [ ! -s "$E2E_OUT/stderr.txt" ] || fail "wrote on stderr: $(cat "$E2E_OUT/stderr.txt")"
-echo "jump heard $jump_ms ms after X; steps ${intervals[*]} passes apart; muted silent"
+echo "jump heard $jump_ms ms after its take-off pass was done ($press_ms ms after X); steps ${intervals[*]} passes apart; muted silent"
