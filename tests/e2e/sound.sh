@@ -112,7 +112,7 @@ jump_ms=$(((first - from) * 1000 / rate))
 
 # Running: soft steps, one for each stride the walk cycle shows, its frames
 # 13 passes apart and every other one a stride. The game runs 13 passes at a
-# time and is held while 200 ms more are recorded, so each sound falls in the
+# time and is held while 300 ms more are recorded, so each sound falls in the
 # span of the passes that made it, however unevenly a busy machine runs them:
 # two steps one after the other are two spans, 26 passes, apart.
 hold_keys Right
@@ -121,7 +121,7 @@ for _ in $(seq 19); do
   from=$(recorded)
   run_for 13
   took=$(recorded)
-  wait_for_samples $((took + rate / 5))
+  wait_for_samples $((took + rate * 3 / 10))
   spans+=("$from")
 done
 release_keys
@@ -133,12 +133,17 @@ for i in $(seq 0 18); do
   done < <(sounds_between "${spans[i]}" "${spans[i + 1]}")
 done
 # Steps peak at 0.07; the drop into the pit beside the start lands louder.
-# Only steps heard one after the other tell the pace.
+# Only steps heard one after the other tell the pace. A sound thread held up
+# for more than six passes on a busy machine drops what was queued meanwhile,
+# as it does for a page's sound waiting for its first key: a step may be
+# missing (52 passes apart) or cut in two, but none is ever a frame off its
+# stride.
 mapfile -t intervals < <(awk '
   NF == 3 { step = $3 > 0.05 && $3 < 0.085 }
   NF == 3 && step && last_step { printf "%d\n", 13 * ($1 - last) }
   NF == 3 { last = $1; last_step = step }' <<<"$run_sounds")
-[ "${#intervals[@]}" -ge 3 ] && ! grep -qvx 26 < <(printf '%s\n' "${intervals[@]}") ||
+at_pace=$(printf '%s\n' "${intervals[@]}" | grep -cx 26 || true)
+[ "$at_pace" -ge 3 ] && ! printf '%s\n' "${intervals[@]}" | grep -qvxE '26|52|78' ||
   fail "steps ${intervals[*]} passes apart, not 26: $(tr '\n' ' ' <<<"$run_sounds")"
 wait_until_still "$E2E_OUT/after-run.png"
 
