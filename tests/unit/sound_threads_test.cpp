@@ -16,10 +16,10 @@ namespace {
 // The sound's path from the pass to the speaker on two threads, as the game
 // runs it: one plays passes, the other is the device calling for sound. Both
 // run flat out, kept to the device's pace against the passes' (800 frames a
-// pass at 48 kHz and 60 passes a second) within five passes either way, as a
-// real device and the game's pacer keep them; and the passes never more than
-// five ahead of those the device last heard of, or their sounds could be
-// dropped as stale. The pacing counters are
+// pass at 48 kHz and 60 passes a second) within three passes either way, as
+// a real device and the game's pacer keep them; and the passes never more
+// than three ahead of those the device last heard of, so that no sound waits
+// long enough to be dropped as stale (six passes). The pacing counters are
 // relaxed atomics, which order nothing: whatever orders the game's own data
 // between the threads is the game's, and ThreadSanitizer judges that alone.
 class SoundThreads : public PlayerWorld {
@@ -47,7 +47,7 @@ protected:
 
 constexpr std::uint32_t framesPerPass = soundRate / 60;
 constexpr std::uint32_t period = 480;  // the device's 10 ms
-constexpr std::uint32_t leeway = 5;    // passes either side may run ahead
+constexpr std::uint32_t leeway = 3;    // passes either side may run ahead
 
 SoundId soundOf(const std::vector<float>* samples) {
     for (int i = 0; i < soundCount; ++i) {
