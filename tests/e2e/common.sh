@@ -108,13 +108,15 @@ wait_for_lines() {
   done
 }
 
-# Lets the game go and sends it the window manager's close request; sets
+# Sends the game the window manager's close request and lets it go; sets
 # CLOSE_MS, from the request's delivery to the game's end, and EXIT_STATUS.
+# A game held by the gate gets the request while held, and CLOSE_PASSES is the
+# number of frames it showed after that: its next pass must answer it.
 close_game() {
-  let_go
   "$SEND_CLOSE" "$WINDOW" || fail "could not send the close request"
-  local sent
+  local sent held=$PASSES
   sent=$(now_ms)
+  let_go
   local deadline=$((sent + DEADLINE_MS))
   while kill -0 "$GAME_PID" 2>/dev/null; do
     [ "$(now_ms)" -lt "$deadline" ] || fail "the game did not end after the close request"
@@ -124,6 +126,10 @@ close_game() {
   EXIT_STATUS=0
   wait "$GAME_PID" || EXIT_STATUS=$?
   GAME_PID=""
+  CLOSE_PASSES=""
+  if [ "$held" -gt 0 ]; then
+    CLOSE_PASSES=$(($(cat "$GATE/last" 2>/dev/null || echo -1) - held))
+  fi
 }
 
 # The window's contents as a PNG.

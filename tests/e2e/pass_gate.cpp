@@ -13,7 +13,8 @@
 // Held, it writes its pass count as a line to the FIFO DIR/held and reads
 // the next pass number as a line from the FIFO DIR/go: it runs on until that
 // many passes are done, or, for 0, freely from then on. PASS_GATE_HOLD is the
-// first pass to stop after (none when unset or 0).
+// first pass to stop after (none when unset or 0). As the game ends, its pass
+// count goes into the file DIR/last.
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -37,6 +38,19 @@ struct Gate {
             holdAfter = std::strtoul(hold, nullptr, 10);
         }
     }
+    ~Gate() {
+        if (dir == nullptr) {
+            return;
+        }
+        char path[4096];
+        std::snprintf(path, sizeof path, "%s/last", dir);
+        if (std::FILE* last = std::fopen(path, "w"); last != nullptr) {
+            std::fprintf(last, "%lu\n", passes);
+            std::fclose(last);
+        }
+    }
+    Gate(const Gate&) = delete;
+    Gate& operator=(const Gate&) = delete;
 };
 
 Gate& gate() {

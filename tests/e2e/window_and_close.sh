@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The game opens its 512 x 384 window titled "Torvik", says what it set up,
-# and ends with status 0 soon after a window manager asks it to close.
+# and ends with status 0 after a window manager asks it to close: at its next
+# pass, without showing another frame.
 source "$(dirname "$0")/common.sh"
 
 start_game
@@ -22,7 +23,12 @@ mapfile -t lines <"$E2E_OUT/stdout.txt"
 
 run_to 60  # let it run a while
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended by itself"
-close_game
+close_game  # sent while the game is held after pass 60
 [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
-[ "$CLOSE_MS" -le 1000 ] || fail "took $CLOSE_MS ms to end after the close request"
-echo "closed in $CLOSE_MS ms with status 0"
+[ "$CLOSE_PASSES" -eq 0 ] || fail "showed $CLOSE_PASSES more frames after the close request"
+# Then the pass, the sound's and the window's closing and the process's end:
+# 100 to 200 ms on a quiet machine, up to 1.5 s on a loaded one under
+# AddressSanitizer. The promise is that it answers at once, not how fast the
+# machine tears a process down, so the limit leaves room for that.
+[ "$CLOSE_MS" -le 3000 ] || fail "took $CLOSE_MS ms to end after the close request"
+echo "closed in $CLOSE_MS ms with status 0, no frame after the request"

@@ -1,10 +1,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "tests/key_script.hpp"
 #include "tests/unit/player_fixture.hpp"
 
 namespace {
@@ -237,19 +237,10 @@ TEST_F(Movement, TheTopEdgeIsACeiling) {
 // A million ticks of random keys: the player stays on the map with sane
 // speeds. Under the sanitizers this also proves no tile outside is read.
 TEST_F(Movement, RandomKeysForAMillionTicksStayOnTheMap) {
-    std::mt19937 random(20240611U);
-    std::uniform_int_distribution<int> change(0, 15);
-    std::uniform_int_distribution<int> held(0, 1);
-    bool left = false;
-    bool right = false;
-    bool jump = false;
+    KeyScript script;
     for (int i = 0; i < 1000000; ++i) {
-        if (change(random) == 0) {
-            left = held(random) != 0;
-            right = held(random) != 0;
-            jump = held(random) != 0;
-            keys(left, right, jump);
-        }
+        const ScriptedKeys& held = nextKeys(script);
+        keys(held.left, held.right, held.jump);
         tick();
         const PlayerMotion& m = motion();
         ASSERT_TRUE(m.velocityX >= -800 && m.velocityX <= 800) << "tick " << i;
