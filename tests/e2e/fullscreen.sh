@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
 # F11 and Alt+Enter switch the game between its window and fullscreen: the
-# window covers the screen with the world drawn 4:3, as large as fits, black
-# around it; the same keys bring back the 512 x 384 window at its place, the
-# view stretched over it as before.
+# window covers the screen with the world drawn in the largest whole step of
+# 256 x 192 that fits, centred, black around it (on this 1280 x 720 screen,
+# 768 x 576: 3 screen pixels to a world pixel, where stretched to the full
+# height they would be 3.75); the same keys bring back the 512 x 384 window
+# at its place, the view stretched over it as before.
 source "$(dirname "$0")/common.sh"
 
+own_display 1280 720
 read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
-# The view's box on the screen: the largest 4:3 one, centred.
-if [ $((screen_w * 3)) -gt $((screen_h * 4)) ]; then
-  view_h=$screen_h view_w=$((screen_h * 4 / 3))
-else
-  view_w=$screen_w view_h=$((screen_w * 3 / 4))
-fi
+[ "$screen_w $screen_h" = "1280 720" ] || fail "the test's screen is ${screen_w}x${screen_h}"
+view_w=768 view_h=576
 view_x=$(((screen_w - view_w) / 2)) view_y=$(((screen_h - view_h) / 2))
 
 # "X Y W H" of the game's window on the screen.
@@ -59,7 +58,6 @@ shows_start_fullscreen() {
   read -r x y _ < <(sprite_box "$1") || return 1
   [ $((x - view_x - x0 * view_w / 512)) -ge -4 ] && [ $((x - view_x - x0 * view_w / 512)) -le 4 ] || return 1
   [ $((y - view_y - y0 * view_h / 384)) -ge -4 ] && [ $((y - view_y - y0 * view_h / 384)) -le 4 ] || return 1
-  [ "$view_x" -eq 0 ] && [ "$view_y" -eq 0 ] && return 0
   # Blacken the view's box; what is left must be black already.
   [ "$(convert "$1" -fill black -draw "rectangle $view_x,$view_y $((view_x + view_w - 1)),$((view_y + view_h - 1))" \
     -format '%[fx:maxima]' info:)" = "0" ]
@@ -83,7 +81,7 @@ shoot_until "the same picture in the moved window" "$E2E_OUT/moved.png" 1 same_p
 for keys in F11 alt+Return; do
   press "$keys"
   wait_for_geometry "0 0 $screen_w $screen_h"
-  shoot_until "the world 4:3 on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 1 shows_start_fullscreen
+  shoot_until "the world in whole steps on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 1 shows_start_fullscreen
   press "$keys"
   wait_for_geometry "37 41 512 384"
   shoot_until "the stretched window back after $keys" "$E2E_OUT/back-$keys.png" 1 same_picture "$E2E_OUT/start.png"
