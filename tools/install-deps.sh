@@ -20,7 +20,7 @@ everything=(
   wine64 libgl1 libxrandr2 libxrender1 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3
   libxxf86vm1
   libgtest-dev libgmock-dev libbenchmark-dev googletest
-  xvfb xauth libgl1-mesa-dri xdotool x11-utils imagemagick
+  xvfb xauth libgl1-mesa-dri xdotool x11-utils x11-xserver-utils imagemagick
   pulseaudio pulseaudio-utils sox
   chromium npm
   clang-format clang-tidy cppcheck valgrind

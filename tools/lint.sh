@@ -8,7 +8,8 @@ cmake --build build -j"$(nproc)" >/dev/null  # compile_commands.json and generat
 
 # The browser's own sources are checked against the web build's compile
 # commands, with the toolchain's headers.
-browser_only=(app/main_loop_browser.cpp app/pad_source_browser.cpp web/favicon.cpp web/app_icon.cpp)
+browser_only=(app/main_loop_browser.cpp app/pad_source_browser.cpp app/screen_scale_browser.cpp
+  web/favicon.cpp web/app_icon.cpp)
 mapfile -t sources < <(git ls-files 'app/*.cpp' 'world/*.cpp' 'characters/*.cpp' 'render/*.cpp' \
   'assets/*.cpp' 'audio/*.cpp' 'tools/*.cpp' 'packaging/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
   grep -vxF -f <(printf '%s\n' "${browser_only[@]}"))
