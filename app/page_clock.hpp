@@ -23,7 +23,8 @@ bool passDue(const FrameWait& wait, double now);
 // for its wait: uneven motion at the right pace. So a pass also waits for its
 // turn, one pass length after the last, and runs on the first frame at or
 // after it: on every frame at 60 Hz, every second one at 120 Hz, one or two
-// frames apart at 90 or 144 Hz. The pacer's waits come on top, unchanged.
+// frames apart at 90 Hz, two or three at 144 Hz. The pacer's waits come on
+// top, unchanged.
 struct FrameGrid {
     double nextTurn = 0.0;  // page clock reading of the next pass's turn, seconds
     bool started = false;   // the first frame has set the grid
