@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/frame_pacer.hpp"
+#include "app/pad_library.hpp"
 #include "app/screen_scale.hpp"
 #include "app/sleep_precision.hpp"
 #include "app/window_target.hpp"
@@ -163,6 +164,7 @@ void initWindow() {
     }
     if (window.libraryActive) {
         beginFineSleeps();
+        keepPadLibraryLoaded();
     }
     framePacer().lastTime = clockSeconds();
 }
