@@ -9,12 +9,14 @@
 #include "app/window.hpp"
 #include "audio/sound.hpp"
 #include "render/render_state.hpp"
+#include "render/view_steps.hpp"
 
 namespace {
 
 struct BrowserLoop {
     PageClock clock;
     FrameWait wait;
+    FrameGrid grid;
     unsigned passes = 0;
 };
 
@@ -44,8 +46,19 @@ void pagePass() {
     ++browserLoop().passes;
 }
 
+// How long ago, in seconds, the browser began the animation frame being run:
+// its timeline holds the frame's own time, the same for every script of the
+// frame however late in it this one runs, and so steadier than the clock.
+EM_JS(double, animationFrameAge, (), {
+    var frame = document.timeline ? document.timeline.currentTime : null;
+    return typeof frame == 'number' ? Math.max(0, performance.now() - frame) / 1000 : 0;
+});
+
 void onAnimationFrame() {
-    if (passDue(browserLoop().wait, pageClockSeconds())) {
+    BrowserLoop& loop = browserLoop();
+    const double frameTime = pageSeconds(loop.clock, clockSeconds() - animationFrameAge());
+    if (passDue(loop.wait, pageClockSeconds()) && turnCome(loop.grid, frameTime)) {
+        takeTurn(loop.grid, frameTime);
         pagePass();
     }
 }
@@ -86,6 +99,12 @@ EMSCRIPTEN_KEEPALIVE double torvik_seconds_since_pass() {
 
 // Told by the page when it is hidden or frozen, and when it is back.
 EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }
+
+// Asked by the page how many whole steps of the world's 256 x 192 fit in this
+// many of the screen's pixels: the same rule as the desktop's fullscreen.
+EMSCRIPTEN_KEEPALIVE int torvik_whole_steps(int width, int height) {
+    return wholeSteps(width, height);
+}
 
 // Told by the page when it has given the canvas this many pixels: the view is
 // stretched over them, as over a desktop window (they are always 4:3).

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/frame_pacer.hpp"
+
 void beginWait(FrameWait& wait, double now, double seconds) {
     if (!(seconds > 0.0)) {
         return;
@@ -12,6 +14,22 @@ void beginWait(FrameWait& wait, double now, double seconds) {
 }
 
 bool passDue(const FrameWait& wait, double now) { return now >= wait.until; }
+
+bool turnCome(const FrameGrid& grid, double frameTime) {
+    return !grid.started || frameTime >= grid.nextTurn - earlyFrameSeconds;
+}
+
+void takeTurn(FrameGrid& grid, double frameTime) {
+    // The pacer's own pass length, so that the grid and the pacer never drift
+    // apart and the pacer's reckoning stays as it was.
+    const double passSeconds = targetPassMs / msPerSecond;
+    if (!grid.started || frameTime >= grid.nextTurn + passSeconds) {
+        grid.nextTurn = frameTime + passSeconds;
+        grid.started = true;
+    } else {
+        grid.nextTurn += passSeconds;
+    }
+}
 
 void hidePage(PageClock& clock, double browserSeconds) {
     if (!clock.hidden) {

@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "app/frame_pacer.hpp"
+#include "app/pad_library.hpp"
+#include "app/screen_scale.hpp"
 #include "app/sleep_precision.hpp"
 #include "app/window_target.hpp"
 #include "audio/sound.hpp"
@@ -18,8 +20,6 @@
 
 namespace {
 
-constexpr int windowWidth = 512;
-constexpr int windowHeight = 384;
 // The layering of front tiles, sprite and back tiles one unit apart over the
 // 1400-unit depth range needs at least 11 bits.
 constexpr int depthBits = 24;
@@ -33,8 +33,8 @@ struct GameWindow {
     // Where the window was, and how large, before it went fullscreen.
     int windowedX = 0;
     int windowedY = 0;
-    int windowedWidth = windowWidth;
-    int windowedHeight = windowHeight;
+    int windowedWidth = 0;
+    int windowedHeight = 0;
 };
 
 GameWindow& gameWindow() {
@@ -44,7 +44,7 @@ GameWindow& gameWindow() {
 
 void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
     onWindowResize(width, height,
-                   gameWindow().fullscreen ? ViewFit::letterboxed : ViewFit::stretched);
+                   gameWindow().fullscreen ? ViewFit::wholeSteps : ViewFit::stretched);
 }
 
 // F11 or Alt+Enter switch between the window and fullscreen.
@@ -68,21 +68,8 @@ void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mo
 // The monitor under the window's centre, or the primary one when it is off
 // every screen.
 GLFWmonitor* monitorUnder(const GameWindow& window) {
-    const int centreX = window.windowedX + window.windowedWidth / 2;
-    const int centreY = window.windowedY + window.windowedHeight / 2;
-    int count = 0;
-    GLFWmonitor** monitors = glfwGetMonitors(&count);
-    for (int i = 0; i < count; ++i) {
-        int x = 0;
-        int y = 0;
-        glfwGetMonitorPos(monitors[i], &x, &y);
-        const GLFWvidmode* mode = glfwGetVideoMode(monitors[i]);
-        if (mode != nullptr && centreX >= x && centreX < x + mode->width && centreY >= y &&
-            centreY < y + mode->height) {
-            return monitors[i];
-        }
-    }
-    return glfwGetPrimaryMonitor();
+    return monitorAt(window.windowedX + window.windowedWidth / 2,
+                     window.windowedY + window.windowedHeight / 2);
 }
 
 // Fullscreen keeps the monitor's own video mode, so that nothing flickers
@@ -170,7 +157,10 @@ void initWindow() {
         glfwWindowHint(GLFW_DEPTH_BITS, depthBits);
         glfwWindowHint(GLFW_STENCIL_BITS, 0);
         glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
-        window.handle = glfwCreateWindow(windowWidth, windowHeight, "Torvik", nullptr, nullptr);
+        // 512 x 384 on an unscaled screen; in whole steps of the view larger
+        // on a scaled one.
+        const WindowSize size = openingWindowSize();
+        window.handle = glfwCreateWindow(size.width, size.height, "Torvik", nullptr, nullptr);
     }
     if (window.handle == nullptr) {
         std::printf("GLFW window creation failed\n");
@@ -184,6 +174,7 @@ void initWindow() {
         glfwSetWindowTitle(window.handle, "Torvik");
         glfwSetFramebufferSizeCallback(window.handle, onFramebufferSize);
         glfwSetKeyCallback(window.handle, onKey);
+        followScreenScale(window.handle);
         // Size the viewport now, before anything is drawn, in real pixels.
         int width = 0;
         int height = 0;
@@ -193,6 +184,7 @@ void initWindow() {
     }
     if (window.libraryActive) {
         beginFineSleeps();
+        keepPadLibraryLoaded();
     }
     framePacer().lastTime = clockSeconds();
 }

@@ -6,17 +6,19 @@
 // opened, every call here quietly does nothing and reports "closed", so the
 // game still starts up, runs one pass and ends.
 
-// Prints the library version, opens the 512 x 384 window titled "Torvik",
-// hooks up the resize handler and the fullscreen keys, and takes the first
-// clock reading.
+// Prints the library version, opens the window titled "Torvik" (512 x 384 on
+// an unscaled screen, whole steps of the view larger on a scaled one), hooks
+// up the resize handler, the fullscreen keys and the screen's scale, and takes
+// the first clock reading.
 void initWindow();
 
 // True while the window exists and no close was requested.
 bool windowOpen();
 
-// Handles pending window events (key state, resizes, close requests), switches
-// between the window and fullscreen when F11 or Alt+Enter asked for it, then
-// shows the frame unless a close was just requested.
+// Handles pending window events (key state, resizes, close requests, a new
+// content scale), switches between the window and fullscreen when F11 or
+// Alt+Enter asked for it, then shows the frame unless a close was just
+// requested.
 void handleEventsAndSwap();
 
 // Seconds on the library's clock; 0 without the library.

@@ -2,13 +2,14 @@
 // page's script time per pass, at the browser's own frame rate and with its
 // animation frames unthrottled; beside the rate, the passes the page's clock
 // made due over the span, allowing for what the pacer owed or held at its
-// ends (after slow passes it runs faster until it has paid back).
+// ends; and how evenly the passes fell on the animation frames.
 //   node bench/web_figures.mjs SITE_DIRECTORY [SECONDS]
 import {
   keepPageTime,
   launchChromium,
   measurePasses,
   passCount,
+  passEvenness,
   serveSite,
   untilPasses,
 } from '../tests/web/browser.mjs';
@@ -32,12 +33,17 @@ for (const [name, args] of [
     // Past the start and the landing.
     await untilPasses(page, 120);
     const figures = await measurePasses(page, seconds);
+    const evenness = passEvenness(figures.frames);
     console.log(
       `${name}: ${figures.passesPerSecond.toFixed(2)} passes/s ` +
         `(${figures.passes} passes, ${figures.duePasses.toFixed(1)} due by the page's clock; ` +
         `${figures.leadAtStart.toFixed(3)} s ahead at the start, ${figures.leadAtEnd.toFixed(3)} s at the end), ` +
         `${figures.framesPerSecond.toFixed(1)} animation frames/s, ` +
-        `${figures.scriptMsPerPass.toFixed(3)} ms of script per pass (${await passCount(page)} passes in all)`);
+        `${figures.scriptMsPerPass.toFixed(3)} ms of script per pass (${await passCount(page)} passes in all); ` +
+        `at most ${evenness.longestRun} frames in a row without a pass, the longest gap ` +
+        `${evenness.longestGapMs.toFixed(1)} ms (${evenness.longestGapInFrames.toFixed(2)} frames of ` +
+        `${evenness.frameMs.toFixed(1)} ms), ${(100 * evenness.gapsUnder12Ms).toFixed(0)} % of gaps under 12 ms, ` +
+        `${evenness.held} frames held a pass length or more, ${evenness.ahead} passes ahead of their turn`);
   } finally {
     await browser.close();
   }

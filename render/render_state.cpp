@@ -11,6 +11,7 @@
 #include "render/gl_context.hpp"
 #include "render/gl_target.hpp"
 #include "render/texture.hpp"
+#include "render/view_steps.hpp"
 #include "world/level.hpp"
 #include "world/world.hpp"
 
@@ -67,13 +68,16 @@ ViewportBox viewportFor(int width, int height, ViewFit fit) {
         return {0, 0, width, height};
     }
     width = std::max(width, 1);
-    const int viewWidth = static_cast<int>(viewRight - viewLeft);
-    const int viewHeight = static_cast<int>(viewTop - viewBottom);
-    // Wider than 4:3: full height, bars left and right; else bars above and below.
-    const long long wide = static_cast<long long>(width) * viewHeight;
-    const long long tall = static_cast<long long>(height) * viewWidth;
-    const int boxWidth = wide > tall ? static_cast<int>(tall / viewHeight) : width;
-    const int boxHeight = wide > tall ? height : static_cast<int>(wide / viewWidth);
+    if (const int steps = wholeSteps(width, height); steps > 0) {
+        const int boxWidth = viewStepWidth * steps;
+        const int boxHeight = viewStepHeight * steps;
+        return {(width - boxWidth) / 2, (height - boxHeight) / 2, boxWidth, boxHeight};
+    }
+    // Smaller than the world itself: as large as fits, still 4:3.
+    const long long wide = static_cast<long long>(width) * viewStepHeight;
+    const long long tall = static_cast<long long>(height) * viewStepWidth;
+    const int boxWidth = wide > tall ? static_cast<int>(tall / viewStepHeight) : width;
+    const int boxHeight = wide > tall ? height : static_cast<int>(wide / viewStepWidth);
     return {(width - boxWidth) / 2, (height - boxHeight) / 2, std::max(boxWidth, 1),
             std::max(boxHeight, 1)};
 }

@@ -18,10 +18,11 @@ void setupGlState();
 // The fixed state, the tile atlas decoded into `tileset`, and the projection.
 void setupRenderer(std::uint32_t& tileset);
 
-// How the view fills the window: stretched over all of it (a window), or as
-// large as fits in its own 4:3 shape, centred, black around it (fullscreen,
-// where a wide screen would otherwise stretch it).
-enum class ViewFit { stretched, letterboxed };
+// How the view fills the window: stretched over all of it (a window), or in
+// the largest whole step of 256 x 192 that fits, centred, black around it
+// (fullscreen, where a wide screen would otherwise stretch it and any other
+// size would draw world pixels of uneven widths).
+enum class ViewFit { stretched, wholeSteps };
 
 // A viewport, in pixels from the bottom-left corner.
 struct ViewportBox {

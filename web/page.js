@@ -30,13 +30,18 @@
   // Whole steps of the world's 256 x 192 in device pixels, in and out of
   // fullscreen, so that every world pixel covers the same square of screen
   // pixels; the canvas's own pixels follow, so that nothing is resampled.
-  // Smaller than one step, it shrinks to fit, still 4:3.
+  // How many steps fit is the game's rule, the one its desktop fullscreen
+  // keeps, asked of the game once it runs (its window's creation sets the
+  // canvas's size anyway). Smaller than one step, it shrinks to fit, still 4:3.
   function fitCanvas() {
+    if (!gameRunning) {
+      return;
+    }
     const ratio = window.devicePixelRatio || 1;
     const room = roomForCanvas();
     const width = room.width * ratio;
     const height = Math.max(1, room.height) * ratio;
-    const steps = Math.floor(Math.min(width / worldWidth, height / worldHeight));
+    const steps = Module._torvik_whole_steps(Math.floor(width), Math.floor(height));
     const scale = steps >= 1 ? steps : Math.min(width / worldWidth, 1);
     const root = document.documentElement.style;
     root.setProperty('--canvas-width', (worldWidth * scale) / ratio + 'px');
@@ -44,14 +49,11 @@
     if (canvas.width !== worldWidth * pixels || canvas.height !== worldHeight * pixels) {
       canvas.width = worldWidth * pixels;
       canvas.height = worldHeight * pixels;
-      if (gameRunning) {
-        Module._torvik_canvas_resized(canvas.width, canvas.height);
-      }
+      Module._torvik_canvas_resized(canvas.width, canvas.height);
     }
   }
   window.addEventListener('resize', fitCanvas);
   document.addEventListener('fullscreenchange', fitCanvas);
-  fitCanvas();
 
   // Fullscreen puts the game's area on the whole screen, black around the
   // canvas; Escape leaves it, as the browser has it. On a phone it turns the

@@ -99,6 +99,22 @@ let_go() {
   PASSES=0
 }
 
+# "X Y W H" of the game's window on the screen.
+geometry() {
+  xwininfo -id "$WINDOW" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
+}
+
+# Waits for the window to stand at "X Y W H"; the window manager's answer
+# comes in its own time, while the game is held or runs.
+wait_for_geometry() {
+  local deadline=$(($(now_ms) + DEADLINE_MS))
+  until [ "$(geometry)" = "$1" ]; do
+    [ "$(now_ms)" -lt "$deadline" ] || fail "window at $(geometry), not at $1"
+    sleep 0.05
+  done
+}
+
 # Waits until stdout holds at least $1 lines.
 wait_for_lines() {
   local deadline=$(($(now_ms) + DEADLINE_MS))
@@ -237,6 +253,39 @@ wait_until_still() {
   rm -f "$previous"
 }
 
+# Whether pictures $1 and $3 show the same world pixels, the view's 256 x 192
+# sampled at their middles from box $2 of the first and box $4 of the second
+# ("X Y W H"; empty for the whole picture). The world pixels around the
+# creature on either are left out: drawn at another size, the sprite's edges
+# may round to another screen pixel. The samples are kept beside them.
+same_world() {
+  local cover="" shot box bx by bw bh x y w h i
+  local -a shots=("$1" "$3") boxes=("$2" "$4")
+  for i in 0 1; do
+    shot=${shots[$i]}
+    box=${boxes[$i]:-0 0 $(identify -format '%w %h' "$shot")}
+    boxes[$i]=$box
+    read -r bx by bw bh <<<"$box"
+    read -r x y w h < <(sprite_box "$shot") || return 1
+    cover+=" rectangle $(((x - bx) * 256 / bw - 2)),$(((y - by) * 192 / bh - 2))"
+    cover+=" $(((x + w - bx) * 256 / bw + 2)),$(((y + h - by) * 192 / bh + 2))"
+  done
+  for i in 0 1; do
+    read -r bx by bw bh <<<"${boxes[$i]}"
+    convert "${shots[$i]}" -crop "${bw}x${bh}+${bx}+${by}" +repage -sample '256x192!' \
+      -fill black -draw "$cover" "${shots[$i]}.world.png"
+  done
+  same_picture "$1.world.png" "$3.world.png"
+}
+
+# Whether picture $1 is black everywhere outside box $2 ("X Y W H").
+black_outside() {
+  local x y w h
+  read -r x y w h <<<"$2"
+  [ "$(convert "$1" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
+    -format '%[fx:maxima]' info:)" = "0" ]
+}
+
 # How many sky pixels each column of screenshot $1 shows, one number a line.
 # Kept beside the screenshot as $1.sky, since a reference shot is read often.
 sky_profile() {
@@ -302,4 +351,121 @@ end_play() {
   [ "$(wc -l <"$E2E_OUT/stdout.txt")" -eq 4 ] || fail "printed more: $(cat "$E2E_OUT/stdout.txt")"
 }
 
-trap 'release_keys; [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true' EXIT
+# ---- A sound server of the test's own ----
+# A PulseAudio with a silent sink, "capture", whose monitor is recorded while
+# the game plays, under a runtime directory of the test's own: nothing finds a
+# desktop's server, and the server goes when the test does.
+rate=48000
+SOUND_DIR=""
+PAREC_PID=""
+
+# The runtime directory, made and named to whatever starts from here on;
+# until start_sound_server there is no server in it.
+sound_runtime_dir() {
+  SOUND_DIR=$(mktemp -d)
+  chmod 700 "$SOUND_DIR"
+  export XDG_RUNTIME_DIR="$SOUND_DIR" HOME="$SOUND_DIR"
+  unset PULSE_SERVER PULSE_RUNTIME_PATH
+}
+
+# Starts the server and records its sink's monitor into $1 (16-bit samples,
+# one channel, at $rate), from a tenth of a second on.
+start_sound_server() {
+  local tool
+  for tool in pulseaudio parec sox; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps.sh)"
+  done
+  pulseaudio --daemonize=yes --exit-idle-time=-1 -n --log-target=file:"$SOUND_DIR/server.log" \
+    --load="module-null-sink sink_name=capture" --load=module-native-protocol-unix ||
+    fail "could not start a PulseAudio server"
+  RECORDING=$1
+  rm -f "$RECORDING"
+  parec -d capture.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=10 >"$RECORDING" &
+  PAREC_PID=$!
+  wait_for_samples $((rate / 10))
+}
+
+# Samples recorded so far: where "now" falls in the recording.
+recorded() { echo $(($(stat -c %s "$RECORDING") / 2)); }
+
+# Waits until the recording holds $1 samples, within 20 s.
+wait_for_samples() {
+  local deadline=$(($(now_ms) + 20000))
+  while [ "$(recorded)" -lt "$1" ]; do
+    [ "$(now_ms)" -lt "$deadline" ] || fail "the recording stopped growing at $(recorded) samples"
+    sleep 0.02
+  done
+}
+
+# Each sound in the recording from sample $1 to $2 as "START PEAK", the
+# start a sample number, the peak in full scale: a sound is whatever rises
+# above -50 dBFS after 50 ms or more of quiet.
+sounds_between() {
+  sox -t raw -r $rate -e signed -b 16 -c 1 "$RECORDING" -t dat - trim "${1}s" "=${2}s" |
+    awk -v from="$1" 'NR > 2 {
+      v = $2 < 0 ? -$2 : $2; i = NR - 3
+      if (v > 0.00316) {
+        if (!n || i - last > 2400) { if (n) printf "%d %.4f\n", start, peak; n = 1; start = from + i; peak = 0 }
+        last = i; if (v > peak) peak = v
+      }
+    } END { if (n) printf "%d %.4f\n", start, peak }'
+}
+
+stop_sound_server() {
+  [ -n "$SOUND_DIR" ] || return 0
+  [ -n "$PAREC_PID" ] && kill "$PAREC_PID" 2>/dev/null
+  local server
+  server=$(cat "$SOUND_DIR/pulse/pid" 2>/dev/null) || server=""
+  if [ -n "$server" ] && kill "$server" 2>/dev/null; then
+    local deadline=$(($(now_ms) + 10000))
+    while kill -0 "$server" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do
+      sleep 0.05
+    done
+  fi
+  rm -rf "$SOUND_DIR" 2>/dev/null || true
+  SOUND_DIR=""
+}
+
+# An X server of the test's own, WIDTH x HEIGHT, made the display everything
+# below opens on: a test that wants a screen of a given size, or sets the
+# screen's resources, must not do it to the display other tests share. With
+# -noreset it keeps what xrdb sets while no client is connected. It is
+# stopped when the test ends.
+OWN_XVFB_PID=""
+own_display() {
+  local tries number deadline
+  for tries in 1 2 3 4 5 6 7 8; do
+    number=$((50 + RANDOM % 50))
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
+    Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
+    OWN_XVFB_PID=$!
+    deadline=$(($(now_ms) + DEADLINE_MS))
+    while kill -0 "$OWN_XVFB_PID" 2>/dev/null && ! DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; do
+      [ "$(now_ms)" -lt "$deadline" ] || fail "an X server of its own on :$number did not start"
+      sleep 0.05
+    done
+    if kill -0 "$OWN_XVFB_PID" 2>/dev/null; then
+      export DISPLAY=":$number"
+      return 0
+    fi
+    # Another test took the number first.
+    OWN_XVFB_PID=""
+  done
+  fail "no X server of its own after $tries tries: $(cat "$E2E_OUT/xvfb.log")"
+}
+
+stop_own_display() {
+  [ -n "$OWN_XVFB_PID" ] || return 0
+  kill "$OWN_XVFB_PID" 2>/dev/null || true
+  wait "$OWN_XVFB_PID" 2>/dev/null || true
+  OWN_XVFB_PID=""
+}
+
+# What a test leaves running when it ends, passed or failed.
+clean_up() {
+  release_keys
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+  stop_sound_server
+  stop_own_display
+}
+trap clean_up EXIT

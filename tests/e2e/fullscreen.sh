@@ -1,68 +1,29 @@
 #!/usr/bin/env bash
 # F11 and Alt+Enter switch the game between its window and fullscreen: the
-# window covers the screen with the world drawn 4:3, as large as fits, black
-# around it; the same keys bring back the 512 x 384 window at its place, the
-# view stretched over it as before.
+# window covers the screen with the world drawn in the largest whole step of
+# 256 x 192 that fits, centred, black around it (on this 1280 x 720 screen,
+# 768 x 576: 3 screen pixels to a world pixel, where stretched to the full
+# height they would be 3.75); the same keys bring back the 512 x 384 window
+# at its place, the view stretched over it as before.
 source "$(dirname "$0")/common.sh"
 
+own_display 1280 720
 read -r screen_w screen_h < <(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
-# The view's box on the screen: the largest 4:3 one, centred.
-if [ $((screen_w * 3)) -gt $((screen_h * 4)) ]; then
-  view_h=$screen_h view_w=$((screen_h * 4 / 3))
-else
-  view_w=$screen_w view_h=$((screen_w * 3 / 4))
-fi
+[ "$screen_w $screen_h" = "1280 720" ] || fail "the test's screen is ${screen_w}x${screen_h}"
+view_w=768 view_h=576
 view_x=$(((screen_w - view_w) / 2)) view_y=$(((screen_h - view_h) / 2))
-
-# "X Y W H" of the game's window on the screen.
-geometry() {
-  xwininfo -id "$WINDOW" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
-    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
-}
-
-# Waits for the window to stand at "X Y W H"; the window manager's answer
-# comes in its own time, while the game is held.
-wait_for_geometry() {
-  local deadline=$(($(now_ms) + DEADLINE_MS))
-  until [ "$(geometry)" = "$1" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "window at $(geometry), not at $1"
-    sleep 0.05
-  done
-}
-
-# The world's 256 x 192 pixels, sampled at their middles from box "X Y W H"
-# of picture $1, into $2.
-world_of() {
-  local x y w h
-  read -r x y w h <<<"$3"
-  convert "$1" -crop "${w}x${h}+${x}+${y}" +repage -sample '256x192!' "$2"
-}
-
-# Picture $1 with the world pixels around the creature of the resting start
-# picture blacked out, into $2: drawn at another size, the sprite's edges
-# may round to another screen pixel.
-without_creature() {
-  local x y w h
-  read -r x y w h < <(sprite_box "$E2E_OUT/start.png")
-  convert "$1" -fill black -draw "rectangle $((x / 2 - 2)),$((y / 2 - 2)) $(((x + w) / 2 + 2)),$(((y + h) / 2 + 2))" "$2"
-}
 
 # Whether fullscreen shot $1 shows the resting start picture at the view's
 # box, world pixel for world pixel, with nothing but black around it.
 shows_start_fullscreen() {
-  world_of "$1" "$1.world.png" "$view_x $view_y $view_w $view_h"
-  without_creature "$1.world.png" "$1.world.png"
-  same_picture "$1.world.png" "$E2E_OUT/start.nocreature.png" || return 1
+  same_world "$1" "$view_x $view_y $view_w $view_h" "$E2E_OUT/start.png" "" || return 1
   # The creature where it stood, in screen pixels of the larger view.
   local x0 y0 x y
   read -r x0 y0 _ < <(sprite_box "$E2E_OUT/start.png")
   read -r x y _ < <(sprite_box "$1") || return 1
   [ $((x - view_x - x0 * view_w / 512)) -ge -4 ] && [ $((x - view_x - x0 * view_w / 512)) -le 4 ] || return 1
   [ $((y - view_y - y0 * view_h / 384)) -ge -4 ] && [ $((y - view_y - y0 * view_h / 384)) -le 4 ] || return 1
-  [ "$view_x" -eq 0 ] && [ "$view_y" -eq 0 ] && return 0
-  # Blacken the view's box; what is left must be black already.
-  [ "$(convert "$1" -fill black -draw "rectangle $view_x,$view_y $((view_x + view_w - 1)),$((view_y + view_h - 1))" \
-    -format '%[fx:maxima]' info:)" = "0" ]
+  black_outside "$1" "$view_x $view_y $view_w $view_h"
 }
 
 # Taps keys $1 and lets the held game run two passes, so that its poll has
@@ -73,8 +34,6 @@ press() {
 }
 
 start_play
-world_of "$E2E_OUT/start.png" "$E2E_OUT/start.world.png" "0 0 512 384"
-without_creature "$E2E_OUT/start.world.png" "$E2E_OUT/start.nocreature.png"
 # A place of its own, so that coming back to it shows.
 xdotool windowmove --sync "$WINDOW" 37 41 || fail "could not move the window"
 wait_for_geometry "37 41 512 384"
@@ -83,7 +42,7 @@ shoot_until "the same picture in the moved window" "$E2E_OUT/moved.png" 1 same_p
 for keys in F11 alt+Return; do
   press "$keys"
   wait_for_geometry "0 0 $screen_w $screen_h"
-  shoot_until "the world 4:3 on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 1 shows_start_fullscreen
+  shoot_until "the world in whole steps on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 1 shows_start_fullscreen
   press "$keys"
   wait_for_geometry "37 41 512 384"
   shoot_until "the stretched window back after $keys" "$E2E_OUT/back-$keys.png" 1 same_picture "$E2E_OUT/start.png"

@@ -6,78 +6,20 @@
 # exactly as before, silently, with nothing on stderr.
 source "$(dirname "$0")/common.sh"
 
-for tool in pulseaudio parec sox; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (tools/install-deps.sh)"
-done
-
-rate=48000
-per_pass=$((rate / 60))  # samples a pass lasts at 60 passes a second
-
 # A place of the test's own for the server's socket, and nothing to find a
 # desktop's server through.
-RUN_DIR=$(mktemp -d)
-chmod 700 "$RUN_DIR"
-export XDG_RUNTIME_DIR="$RUN_DIR" HOME="$RUN_DIR"
-unset PULSE_SERVER PULSE_RUNTIME_PATH
-PAREC_PID=""
-
-stop_server() {
-  [ -n "$PAREC_PID" ] && kill "$PAREC_PID" 2>/dev/null
-  local server
-  server=$(cat "$RUN_DIR/pulse/pid" 2>/dev/null) || server=""
-  if [ -n "$server" ] && kill "$server" 2>/dev/null; then
-    local deadline=$(($(now_ms) + 10000))
-    while kill -0 "$server" 2>/dev/null && [ "$(now_ms)" -lt "$deadline" ]; do
-      sleep 0.05
-    done
-  fi
-  rm -rf "$RUN_DIR" 2>/dev/null || true
-}
-trap 'release_keys; [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null; stop_server' EXIT
+sound_runtime_dir
+per_pass=$((rate / 60))  # samples a pass lasts at 60 passes a second
 
 # First without a server: the same four lines on stdout as ever, nothing on
 # stderr, and the game plays (it still lands on the grass and stands).
 start_play
 end_play
 [ ! -s "$E2E_OUT/stderr.txt" ] || fail "wrote on stderr without a server: $(cat "$E2E_OUT/stderr.txt")"
-silent_start="$RUN_DIR/silent-start.png"
+silent_start="$SOUND_DIR/silent-start.png"
 cp "$E2E_OUT/start.png" "$silent_start"
 
-pulseaudio --daemonize=yes --exit-idle-time=-1 -n --log-target=file:"$RUN_DIR/server.log" \
-  --load="module-null-sink sink_name=capture" --load=module-native-protocol-unix ||
-  fail "could not start a PulseAudio server"
-recording="$E2E_OUT/recording.raw"
-rm -f "$recording"
-parec -d capture.monitor --format=s16le --rate=$rate --channels=1 --latency-msec=10 >"$recording" &
-PAREC_PID=$!
-
-# Samples recorded so far: where "now" falls in the recording.
-recorded() { echo $(($(stat -c %s "$recording") / 2)); }
-
-# Waits until the recording holds $1 samples, within 20 s.
-wait_for_samples() {
-  local deadline=$(($(now_ms) + 20000))
-  while [ "$(recorded)" -lt "$1" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "the recording stopped growing at $(recorded) samples"
-    sleep 0.02
-  done
-}
-
-# Each sound in the recording from sample $1 to $2 as "START PEAK", the
-# start a sample number, the peak in full scale: a sound is whatever rises
-# above -50 dBFS after 50 ms or more of quiet.
-sounds_between() {
-  sox -t raw -r $rate -e signed -b 16 -c 1 "$recording" -t dat - trim "${1}s" "=${2}s" |
-    awk -v from="$1" 'NR > 2 {
-      v = $2 < 0 ? -$2 : $2; i = NR - 3
-      if (v > 0.00316) {
-        if (!n || i - last > 2400) { if (n) printf "%d %.4f\n", start, peak; n = 1; start = from + i; peak = 0 }
-        last = i; if (v > peak) peak = v
-      }
-    } END { if (n) printf "%d %.4f\n", start, peak }'
-}
-
-wait_for_samples $((rate / 10))
+start_sound_server "$E2E_OUT/recording.raw"
 start_play
 same_picture "$E2E_OUT/start.png" "$silent_start" ||
   fail "with sound the game stands in a different picture than without"

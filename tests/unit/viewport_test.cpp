@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
+#include "app/window_size.hpp"
 #include "render/render_state.hpp"
 
 namespace {
@@ -18,13 +22,54 @@ TEST(Viewport, AWindowIsFilledWhateverItsShape) {
     expectBox(viewportFor(512, 0, ViewFit::stretched), 0, 0, 512, 1);
 }
 
-TEST(Viewport, FullscreenKeepsTheViewFourByThreeAndCentred) {
-    expectBox(viewportFor(1024, 768, ViewFit::letterboxed), 0, 0, 1024, 768);
-    expectBox(viewportFor(1920, 1080, ViewFit::letterboxed), 240, 0, 1440, 1080);
-    expectBox(viewportFor(1366, 768, ViewFit::letterboxed), 171, 0, 1024, 768);
-    expectBox(viewportFor(1280, 1024, ViewFit::letterboxed), 0, 32, 1280, 960);
-    expectBox(viewportFor(768, 1024, ViewFit::letterboxed), 0, 224, 768, 576);
-    expectBox(viewportFor(0, 0, ViewFit::letterboxed), 0, 0, 1, 1);
+TEST(Viewport, FullscreenShowsTheLargestWholeStepCentred) {
+    expectBox(viewportFor(1280, 720, ViewFit::wholeSteps), 256, 72, 768, 576);
+    expectBox(viewportFor(1920, 1080, ViewFit::wholeSteps), 320, 60, 1280, 960);
+    expectBox(viewportFor(1024, 768, ViewFit::wholeSteps), 0, 0, 1024, 768);
+    expectBox(viewportFor(2560, 1440, ViewFit::wholeSteps), 384, 48, 1792, 1344);
+    // Taller than wide: the width decides.
+    expectBox(viewportFor(768, 1024, ViewFit::wholeSteps), 0, 224, 768, 576);
+    // One pixel short of a step is a step less.
+    expectBox(viewportFor(1023, 768, ViewFit::wholeSteps), 127, 96, 768, 576);
+    // Smaller than the world: as large as fits, still 4:3; never nothing.
+    expectBox(viewportFor(200, 100, ViewFit::wholeSteps), 33, 0, 133, 100);
+    expectBox(viewportFor(0, 0, ViewFit::wholeSteps), 0, 0, 1, 1);
+}
+
+TEST(WindowSize, FollowsTheScaleInWholeStepsOfTheView) {
+    const auto size = [](float scale, int workWidth = 0, int workHeight = 0) {
+        const WindowSize window = windowSizeFor(scale, workWidth, workHeight);
+        return std::pair{window.width, window.height};
+    };
+    EXPECT_EQ(size(1.0F), std::pair(512, 384));
+    EXPECT_EQ(size(1.5F), std::pair(768, 576));
+    EXPECT_EQ(size(2.0F), std::pair(1024, 768));
+    EXPECT_EQ(size(3.0F), std::pair(1536, 1152));
+    // Half steps round up; anything nearer a step goes to it.
+    EXPECT_EQ(size(1.25F), std::pair(768, 576));
+    EXPECT_EQ(size(1.75F), std::pair(1024, 768));
+    EXPECT_EQ(size(1.2F), std::pair(512, 384));
+    EXPECT_EQ(size(1.1F), std::pair(512, 384));
+    // Never below the unscaled window, whatever is reported.
+    EXPECT_EQ(size(0.5F), std::pair(512, 384));
+    EXPECT_EQ(size(0.0F), std::pair(512, 384));
+    EXPECT_EQ(size(std::numeric_limits<float>::quiet_NaN()), std::pair(512, 384));
+    EXPECT_EQ(size(std::numeric_limits<float>::infinity()), std::pair(512, 384));
+    EXPECT_EQ(size(100.0F), std::pair(4096, 3072));
+}
+
+TEST(WindowSize, NeverLargerThanTheWorkArea) {
+    const auto size = [](float scale, int workWidth, int workHeight) {
+        const WindowSize window = windowSizeFor(scale, workWidth, workHeight);
+        return std::pair{window.width, window.height};
+    };
+    // A 1366 x 768 laptop at 200 %, less its panel: a step down.
+    EXPECT_EQ(size(2.0F, 1366, 728), std::pair(768, 576));
+    EXPECT_EQ(size(2.0F, 1024, 768), std::pair(1024, 768));
+    EXPECT_EQ(size(2.0F, 1920, 1032), std::pair(1024, 768));
+    // The unscaled window even where it does not fit, as ever.
+    EXPECT_EQ(size(2.0F, 800, 300), std::pair(512, 384));
+    EXPECT_EQ(size(1.0F, 400, 300), std::pair(512, 384));
 }
 
 }  // namespace

@@ -51,8 +51,9 @@ export async function forPasses(page, count, timeoutMs = 60000) {
 
 // Installed before the page loads: the page's own clock, the browser's less
 // every spell the page spent hidden or frozen, kept by the test apart from
-// the game's so that the game's can be checked against it; and a count of
-// the animation frames the browser gives.
+// the game's so that the game's can be checked against it; and every
+// animation frame the browser gives, with its time (the frame's own, as the
+// game reads it) and the passes it ran, a pass being a clear of the canvas.
 export function keepPageTime(page) {
   return page.evaluateOnNewDocument(() => {
     let hiddenMs = 0;
@@ -71,11 +72,23 @@ export function keepPageTime(page) {
     document.addEventListener('resume', show);
     window.torvikPageSeconds = () => ((hiddenSince ?? performance.now()) - hiddenMs) / 1000;
     window.torvikAnimationFrames = 0;
-    const count = () => {
+    window.torvikFrameLog = [];
+    const count = (time) => {
       ++window.torvikAnimationFrames;
+      window.torvikFrameLog.push([time, 0]);
       requestAnimationFrame(count);
     };
     requestAnimationFrame(count);
+    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+      const clear = context.prototype.clear;
+      context.prototype.clear = function (mask) {
+        const log = window.torvikFrameLog;
+        if (log.length > 0) {
+          ++log[log.length - 1][1];
+        }
+        return clear.call(this, mask);
+      };
+    }
   });
 }
 
@@ -116,7 +129,8 @@ export function passesBetween(start, end) {
   };
 }
 
-// Passes over `seconds` from now, with the page's script time per pass.
+// Passes over `seconds` from now, with the page's script time per pass and
+// the animation frames of the span, each as [its time in ms, the passes it ran].
 export async function measurePasses(page, seconds) {
   const before = await page.metrics();
   const start = await pacerReading(page);
@@ -124,7 +138,8 @@ export async function measurePasses(page, seconds) {
   const end = await pacerReading(page);
   const after = await page.metrics();
   const span = passesBetween(start, end);
-  return {...span, scriptMsPerPass: ((after.ScriptDuration - before.ScriptDuration) * 1000) / span.passes};
+  const frames = await page.evaluate((from, to) => window.torvikFrameLog.slice(from, to), start.frames, end.frames);
+  return {...span, scriptMsPerPass: ((after.ScriptDuration - before.ScriptDuration) * 1000) / span.passes, frames};
 }
 
 // The most the passes can be ahead: the pacer waits as soon as 30 ms have
@@ -141,6 +156,75 @@ export function paceFault(span) {
   }
   const ahead = Math.max(span.leadAtStart, span.leadAtEnd);
   return ahead > mostLead ? `the passes ran ${ahead.toFixed(3)} s ahead of the page's clock` : null;
+}
+
+// How the passes fell on the animation frames of a span. A page's frames
+// stand in for a 60 Hz display's swaps: a pass runs on the first frame at or
+// after its turn, one pass length after the last turn (a frame up to 2 ms
+// early will do), so
+// - held: frames that began a pass length or more after the last pass's
+//   frame and ran none (the motion standing still);
+// - ahead: passes that ran before their turn could have come, more passes
+//   over a stretch of frames than there were turns in it (a run of passes,
+//   which a hold must then pay for);
+// and the figures a player sees: the longest run of frames without a pass,
+// the longest gap between passes in milliseconds and in frame periods (the
+// frames' median interval), and the share of gaps under 12 ms.
+export function passEvenness(frames) {
+  const passMs = passSeconds * 1000;
+  // The frames' times as the game reads them, to a few microseconds.
+  const leeway = 0.5;
+  const early = 2;
+  const passTimes = frames.filter(([, passes]) => passes > 0).map(([time]) => time);
+  let held = 0;
+  let run = 0;
+  let longestRun = 0;
+  let last = null;
+  for (const [time, passes] of frames) {
+    if (passes > 0) {
+      last = time;
+      run = 0;
+      continue;
+    }
+    longestRun = Math.max(longestRun, ++run);
+    if (last !== null && time - last >= passMs + leeway) {
+      ++held;
+    }
+  }
+  let ahead = 0;
+  for (let j = 2; j < passTimes.length; ++j) {
+    for (let i = 0; i < j - 1; ++i) {
+      if (passTimes[j] - passTimes[i] < (j - i - 1) * passMs - early - leeway) {
+        ++ahead;
+        break;
+      }
+    }
+  }
+  const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)] ?? 0;
+  const frameMs = median(frames.slice(1).map(([time], i) => time - frames[i][0]));
+  const gaps = passTimes.slice(1).map((time, i) => time - passTimes[i]);
+  const longestGapMs = Math.max(0, ...gaps);
+  return {
+    frames: frames.length,
+    passes: passTimes.length,
+    framesWithMoreThanOnePass: frames.filter(([, passes]) => passes > 1).length,
+    held,
+    ahead,
+    longestRun,
+    frameMs,
+    longestGapMs,
+    longestGapInFrames: frameMs > 0 ? longestGapMs / frameMs : 0,
+    gapsUnder12Ms: gaps.length > 0 ? gaps.filter((gap) => gap < 12).length / gaps.length : 0,
+  };
+}
+
+// Why the passes of a span fell unevenly on its frames, or null.
+export function evennessFault(evenness) {
+  if (evenness.held > 0 || evenness.ahead > 0 || evenness.framesWithMoreThanOnePass > 0) {
+    return `${evenness.held} frames held a pass length or more without one, ${evenness.ahead} passes ` +
+      `ahead of their turn, ${evenness.framesWithMoreThanOnePass} frames with more than one`;
+  }
+  return null;
 }
 
 // A PNG file's pixels, 4 bytes each, row by row.

@@ -1,0 +1,20 @@
+#include "app/pad_library.hpp"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <initializer_list>
+
+void keepPadLibraryLoaded() {
+    // Whichever of them the window library found, as it looks for them.
+    for (const wchar_t* name : {L"xinput1_4.dll", L"xinput1_3.dll", L"xinput9_1_0.dll",
+                                L"xinput1_2.dll", L"xinput1_1.dll"}) {
+        HMODULE library = nullptr;
+        if (GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, name, &library) != 0) {
+            return;
+        }
+    }
+}
+#else
+void keepPadLibraryLoaded() {}
+#endif
