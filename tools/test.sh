@@ -115,7 +115,7 @@ stage_sanitize() {
 stage_static() {
   echo "== Format"
   find app world characters render assets audio packaging tools tests bench web \
-    -name '*.[ch]pp' -not -path '*/node_modules/*' -print0 | sort -z |
+    \( -name '*.[ch]pp' -o -name '*.c' \) -not -path '*/node_modules/*' -print0 | sort -z |
     xargs -0 clang-format --dry-run -Werror
   tools/lint.sh
 }

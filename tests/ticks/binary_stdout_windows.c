@@ -6,4 +6,6 @@
 #include <io.h>
 #include <stdio.h>
 
-__attribute__((constructor)) static void binaryStdout(void) { _setmode(_fileno(stdout), _O_BINARY); }
+__attribute__((constructor)) static void binaryStdout(void) {
+    _setmode(_fileno(stdout), _O_BINARY);
+}
