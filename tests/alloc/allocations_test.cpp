@@ -12,7 +12,7 @@
 
 #include "audio/sound.hpp"
 #include "tests/key_script.hpp"
-#include "tests/unit/player_fixture.hpp"
+#include "tests/unit/sound_fixture.hpp"
 
 namespace {
 
@@ -82,28 +82,8 @@ namespace {
 
 // The player on the real level and the sound output as a fresh run has them,
 // the sounds synthesized, as the game does before its first pass.
-class Allocations : public PlayerWorld {
+class Allocations : public PlayerSoundWorld {
 protected:
-    void SetUp() override {
-        PlayerWorld::SetUp();
-        soundBank();
-        reset();
-    }
-    void TearDown() override {
-        reset();
-        PlayerWorld::TearDown();
-    }
-    static void reset() {
-        SoundOutput& output = soundOutput();
-        SoundEvent dropped;
-        while (popEvent(output.queue, dropped)) {
-        }
-        output.pass = 0;
-        output.muted = false;
-        output.memory = {};
-        output.mixer = {};
-    }
-
     // A pass without its window: the scripted keys, the tick, and the sounds
     // read from it, counted here by kind.
     void pass() {

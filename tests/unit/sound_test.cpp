@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "audio/sound.hpp"
-#include "tests/unit/player_fixture.hpp"
+#include "tests/unit/sound_fixture.hpp"
 
 namespace {
 
@@ -17,18 +17,6 @@ float peakOf(const std::vector<float>& samples) {
         peak = std::max(peak, std::fabs(v));
     }
     return peak;
-}
-
-// The process-wide sound output as a fresh run has it.
-void resetSoundOutput() {
-    SoundOutput& output = soundOutput();
-    SoundEvent dropped;
-    while (popEvent(output.queue, dropped)) {
-    }
-    output.pass = 0;
-    output.muted = false;
-    output.memory = {};
-    output.mixer = {};
 }
 
 std::vector<float> render(std::uint32_t frames) {
@@ -114,17 +102,8 @@ TEST(Mixer, FillsAndEmptiesInOrderAndRefusesWhenFull) {
     }
 }
 
-class SoundOut : public PlayerWorld {
+class SoundOut : public PlayerSoundWorld {
 protected:
-    void SetUp() override {
-        PlayerWorld::SetUp();
-        resetSoundOutput();
-    }
-    void TearDown() override {
-        resetSoundOutput();
-        PlayerWorld::TearDown();
-    }
-
     // One pass's tick and the sounds it queues, as the main loop does.
     void pass() {
         const PlayerSnapshot before = snapshotPlayer(*player, motion());

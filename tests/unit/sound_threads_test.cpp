@@ -9,7 +9,7 @@
 
 #include "audio/sound.hpp"
 #include "tests/key_script.hpp"
-#include "tests/unit/player_fixture.hpp"
+#include "tests/unit/sound_fixture.hpp"
 
 namespace {
 
@@ -22,28 +22,7 @@ namespace {
 // long enough to be dropped as stale (six passes). The pacing counters are
 // relaxed atomics, which order nothing: whatever orders the game's own data
 // between the threads is the game's, and ThreadSanitizer judges that alone.
-class SoundThreads : public PlayerWorld {
-protected:
-    void SetUp() override {
-        PlayerWorld::SetUp();
-        soundBank();
-        reset();
-    }
-    void TearDown() override {
-        reset();
-        PlayerWorld::TearDown();
-    }
-    static void reset() {
-        SoundOutput& output = soundOutput();
-        SoundEvent dropped;
-        while (popEvent(output.queue, dropped)) {
-        }
-        output.pass = 0;
-        output.muted = false;
-        output.memory = {};
-        output.mixer = {};
-    }
-};
+class SoundThreads : public PlayerSoundWorld {};
 
 constexpr std::uint32_t framesPerPass = soundRate / 60;
 constexpr std::uint32_t period = 480;  // the device's 10 ms
