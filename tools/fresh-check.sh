@@ -61,13 +61,15 @@ for _ in $(seq 300); do [ -s "$display_log" ] && break; sleep 0.1; done
 host_display=":$(head -n 1 "$display_log")"
 
 # The certificate authorities the host's tools trust, carried in so that npm
-# inside reaches the registry as it does here.
+# inside reaches the registry as it does here. They go to a place of their
+# own: installing Debian's ca-certificates inside rewrites /etc/ssl/certs.
+carried_ca=/usr/local/share/fresh-check
 ca_files=()
 ca_env=()
 for variable in SSL_CERT_FILE NODE_EXTRA_CA_CERTS; do
   if [ -n "${!variable:-}" ] && [ -f "${!variable}" ]; then
     ca_files+=("${!variable}")
-    ca_env+=("$variable=${!variable}")
+    ca_env+=("$variable=$carried_ca/$variable.pem")
   fi
 done
 
@@ -84,10 +86,10 @@ prepare() {
   local base=$1 root=$2
   cp -a "$base" "$root"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
-  local file
-  for file in "${ca_files[@]}"; do
-    mkdir -p "$root$(dirname "$file")"
-    cp "$file" "$root$file"
+  local entry
+  mkdir -p "$root$carried_ca"
+  for entry in "${!ca_files[@]}"; do
+    cp "${ca_files[entry]}" "$root${ca_env[entry]#*=}"
   done
   git clone --quiet --no-hardlinks "$source_dir" "$root/root/torvik"
   bind /proc "$root/proc"
