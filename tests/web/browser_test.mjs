@@ -178,8 +178,14 @@ try {
   });
 
   await check('60 passes a second at the browser\'s own frame rate, one on every frame', async () => {
-    const evenness = assertEvenPace(await measurePasses(page, 5));
-    assert.equal(evenness.longestRun, 0, 'frames without a pass at the browser\'s own rate');
+    const span = await measurePasses(page, 5);
+    const evenness = assertEvenPace(span);
+    // Every frame a frame period after the one before it runs a pass. One the
+    // browser bunches up behind a late one, on a busy machine, may come before
+    // its pass's turn, as no display's refresh would.
+    const skipped = span.frames.filter(([time, passes], i) =>
+      i > 0 && passes === 0 && time - span.frames[i - 1][0] >= evenness.frameMs - 2);
+    assert.deepEqual(skipped, [], 'frames a whole frame period after the one before them, without a pass');
   });
   assert.deepEqual(errors, []);
   await page.close();
