@@ -282,8 +282,9 @@ same_world() {
 black_outside() {
   local x y w h
   read -r x y w h <<<"$2"
+  # The colours' own maxima: ImageMagick 7's maxima counts the alpha channel too.
   [ "$(convert "$1" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
-    -format '%[fx:maxima]' info:)" = "0" ]
+    -format '%[fx:max(maxima.r, max(maxima.g, maxima.b))]' info:)" = "0" ]
 }
 
 # How many sky pixels each column of screenshot $1 shows, one number a line.

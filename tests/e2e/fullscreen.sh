@@ -37,15 +37,15 @@ start_play
 # A place of its own, so that coming back to it shows.
 xdotool windowmove --sync "$WINDOW" 37 41 || fail "could not move the window"
 wait_for_geometry "37 41 512 384"
-shoot_until "the same picture in the moved window" "$E2E_OUT/moved.png" 1 same_picture "$E2E_OUT/start.png"
+shoot_until "the same picture in the moved window" "$E2E_OUT/moved.png" 5 same_picture "$E2E_OUT/start.png"
 
 for keys in F11 alt+Return; do
   press "$keys"
   wait_for_geometry "0 0 $screen_w $screen_h"
-  shoot_until "the world in whole steps on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 1 shows_start_fullscreen
+  shoot_until "the world in whole steps on the whole screen after $keys" "$E2E_OUT/full-$keys.png" 5 shows_start_fullscreen
   press "$keys"
   wait_for_geometry "37 41 512 384"
-  shoot_until "the stretched window back after $keys" "$E2E_OUT/back-$keys.png" 1 same_picture "$E2E_OUT/start.png"
+  shoot_until "the stretched window back after $keys" "$E2E_OUT/back-$keys.png" 5 same_picture "$E2E_OUT/start.png"
   echo "$keys: fullscreen at ${screen_w}x${screen_h}, view ${view_w}x${view_h}+${view_x}+${view_y}; back at 37,41"
 done
 end_play
