@@ -10,8 +10,13 @@ cmake --build --preset dev -j"$(nproc)" >/dev/null # compile_commands.json and g
 # The sources of ours a build compiles, from its compile commands, relative
 # to the repository: never third_party/'s.
 sources_of() {
+  local file
   grep -o '"file": "[^"]*"' "$1/compile_commands.json" | sed 's/^"file": "//; s/"$//' |
-    sed -n "s|^$PWD/||p" | grep -v '^third_party/' | grep -v '^build' | sort -u
+    sed -n "s|^$PWD/||p" | grep -v '^third_party/' | grep -v '^build' | sort -u |
+    while read -r file; do
+      # A build not made again since a file went still names it.
+      [ ! -f "$file" ] || echo "$file"
+    done
 }
 
 mapfile -t desktop < <(sources_of build)
@@ -33,6 +38,12 @@ for build in build-web-dev build-windows-dev; do
   echo "== clang-tidy (${#own[@]} files of $build alone)"
   [ ${#own[@]} -gt 0 ] || continue
   extra=()
+  if [ "$build" = build-windows-dev ]; then
+    # clang finds mingw-w64's C headers by itself, but not the C++ library of
+    # its posix-threads compilers.
+    cxx=$(ls -d /usr/lib/gcc/x86_64-w64-mingw32/*-posix/include/c++ | sort -V | tail -n 1)
+    extra=(--extra-arg=-isystem"$cxx" --extra-arg=-isystem"$cxx"/x86_64-w64-mingw32)
+  fi
   if [ "$build" = build-web-dev ]; then
     sysroot=/usr/share/emscripten/cache/sysroot
     extra=(--extra-arg=--target=wasm32-unknown-emscripten --extra-arg=-nostdinc++
