@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cstdint>
 
 #include "render/draw.hpp"
 #include "render/gl_context.hpp"

@@ -3,13 +3,16 @@
 #include "render/render_state.hpp"
 #include "render/view_steps.hpp"
 
-// Drawn straight into a view that is not a whole number of screen pixels to
-// a world pixel, the tiles' shared edges fall on pixel centres at some sizes,
-// and the pixel there takes the texel just past its tile's slot: the next
-// slot's first row, or the unused last column of the atlas, which is clear,
-// so the sky shows a dark line. Such a view is shown instead as a picture of
-// the view at a whole step, stretched over it: every screen pixel then shows
-// the world pixel under its centre, as the whole-step picture has it.
+// Drawn straight into a view that is not a whole number of screen pixels to a
+// world pixel, a tile's edge can fall exactly on a pixel centre. On a
+// vertical edge the pixel goes to the tile on the right, whose s of 0 (a slot
+// in the atlas's first column) comes out a hair below 0 and wraps to the
+// atlas's unused, clear last column: a dark line down the sky. On a
+// horizontal edge it goes to the tile above, whose bottom t is the first row
+// of the slot below it in the atlas. Such a view is therefore drawn as a
+// picture at a whole step, where edges fall between pixels, and that picture
+// is stretched over it: every screen pixel shows the world pixel under its
+// centre, as the whole-step picture has it.
 struct StepPicture {
     // The whole step the picture is drawn at; 0 when the view is drawn
     // straight into the window instead.
@@ -27,11 +30,10 @@ struct StepPicture {
 };
 
 // The largest picture drawn: 4 steps, 1024 x 768 in a 1024 x 1024 texture of
-// 4 MB. A larger one would cost more to draw, copy and show each frame (on a
-// software renderer, more than drawing straight) and show nothing more: the
-// tiles look the same from any step, and from 4 steps on the creature's
-// texels (27 rows drawn in 26 world pixels) are within a quarter of each
-// other's height.
+// 4 MB. A larger one costs more to draw, copy and show every frame and looks
+// no different: the tiles look alike from any step, and from 4 steps on the
+// creature's texels (27 rows in 26 world pixels) differ in height by at most
+// a quarter.
 inline constexpr int maxPictureSteps = 4;
 
 // A window smaller than one step draws its picture in window-sized pieces, a

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "assets/images.hpp"
@@ -62,6 +61,11 @@ struct WorldBox {
     int bottom;
 };
 
+Rgb colourAt(const std::vector<std::uint8_t>& picture, int pictureWidth, int x, int y) {
+    const auto at = 3 * (static_cast<std::size_t>(x) + static_cast<std::size_t>(pictureWidth) * y);
+    return {picture[at], picture[at + 1], picture[at + 2]};
+}
+
 // The screen pixels of `frame` (width x height, top row first, the view in box
 // `view` of the window) that do not show the world pixel under their centre
 // as the 512 x 384 picture `whole` shows it; where the centre lies on a world
@@ -71,12 +75,6 @@ struct WorldBox {
 int wrongPixels(const std::vector<std::uint8_t>& frame, int width, int height,
                 const ViewportBox& view, const std::vector<std::uint8_t>& whole,
                 const WorldBox& creature) {
-    const auto colourAt = [](const std::vector<std::uint8_t>& picture, int pictureWidth, int x,
-                             int y) {
-        const auto at =
-            3 * (static_cast<std::size_t>(x) + static_cast<std::size_t>(pictureWidth) * y);
-        return Rgb{picture[at], picture[at + 1], picture[at + 2]};
-    };
     int wrong = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -111,10 +109,30 @@ int wrongPixels(const std::vector<std::uint8_t>& frame, int width, int height,
     return wrong;
 }
 
+struct WindowCase {
+    int width;
+    int height;
+    ViewFit fit;
+};
+
+// Sizes that seamed, odd ones, one smaller than a step (drawn in pieces), a
+// whole step, and fullscreen on a screen larger and one smaller than a step.
+constexpr std::array<WindowCase, 9> windowCases{{
+    {1000, 750, ViewFit::stretched},
+    {1276, 693, ViewFit::stretched},
+    {640, 480, ViewFit::stretched},
+    {777, 555, ViewFit::stretched},
+    {301, 697, ViewFit::stretched},
+    {200, 150, ViewFit::stretched},
+    {1024, 768, ViewFit::stretched},
+    {1280, 720, ViewFit::wholeSteps},
+    {250, 100, ViewFit::wholeSteps},
+}};
+
 TEST_F(StretchedWindow, ShowsTheWholeStepPictureWorldPixelForWorldPixel) {
-    // The start, where the view's left edge is on a tile's and its top is not;
-    // and a place where both are, 16 world pixels before a tile's edge, so
-    // that at 1000 x 750 tile edges meet pixel centres across and down.
+    // The start, whose view has its left side on a tile edge and its top not,
+    // and a place where both are: there, at 1000 x 750, every other tile edge
+    // runs through pixel centres, across and down.
     for (const auto& [px, py] : {std::array<int, 2>{20, 115}, {200, 304}}) {
         player->x = static_cast<std::uint32_t>(px) << 8;
         player->y = static_cast<std::uint32_t>(py) << 8;
@@ -124,25 +142,16 @@ TEST_F(StretchedWindow, ShowsTheWholeStepPictureWorldPixelForWorldPixel) {
         // The 16 x 27 frame's quad, and 2 world pixels around it.
         const WorldBox creature{spriteX - 10, spriteY - 15, spriteX + 10, spriteY + 15};
         const std::vector<std::uint8_t> whole = frameAt(512, 384);
-
-        // Sizes that seamed, odd ones, one smaller than a step (drawn in
-        // pieces), whole steps, and fullscreen on a screen smaller than a step.
-        for (const auto& [width, height, fit] : {std::tuple{1000, 750, ViewFit::stretched},
-                                                 {1276, 693, ViewFit::stretched},
-                                                 {640, 480, ViewFit::stretched},
-                                                 {777, 555, ViewFit::stretched},
-                                                 {301, 697, ViewFit::stretched},
-                                                 {200, 150, ViewFit::stretched},
-                                                 {1024, 768, ViewFit::stretched},
-                                                 {1280, 720, ViewFit::wholeSteps},
-                                                 {250, 100, ViewFit::wholeSteps}}) {
-            const std::vector<std::uint8_t> frame = frameAt(width, height, fit);
-            const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        for (const WindowCase& window : windowCases) {
+            const std::vector<std::uint8_t> frame =
+                frameAt(window.width, window.height, window.fit);
+            const std::string size =
+                std::to_string(window.width) + "x" + std::to_string(window.height);
             saveScreenshot("stretched_" + size + "_at_" + std::to_string(px));
-            EXPECT_EQ(
-                wrongPixels(frame, width, height, viewportFor(width, height, fit), whole, creature),
-                0)
-                << size << ", player at " << px << "," << py;
+            const ViewportBox view = viewportFor(window.width, window.height, window.fit);
+            const int wrong =
+                wrongPixels(frame, window.width, window.height, view, whole, creature);
+            EXPECT_EQ(wrong, 0) << size << ", player at " << px << "," << py;
         }
     }
 }
