@@ -5,15 +5,13 @@
 #include "app/window.hpp"
 #include "audio/sound.hpp"
 #include "characters/character.hpp"
-#include "render/draw.hpp"
-#include "render/render_state.hpp"
+#include "render/frame.hpp"
 #include "world/world.hpp"
 
 void runPass(const PassTiming& timing) {
     pollInput(windowInput());
     measurePass(framePacer(), timing.clock());
-    clearFrame();
-    drawScene(World::instance());
+    drawFrame(World::instance());
     // The sounds are read from the player as the tick leaves it, out here,
     // so the tick itself never hears of them.
     Player& player = *World::instance().player;

@@ -1,5 +1,7 @@
 // The cost of one drawn frame (clear, scene, swap) in a real 512 x 384
-// window, and that it depends on the cells around the player, not on the map.
+// window, and that it depends on the cells around the player, not on the map;
+// then in windows of other sizes, whose frame is a whole-step picture
+// stretched over them.
 
 #include <GL/gl.h>
 #include <GLFW/glfw3.h>
@@ -11,6 +13,7 @@
 
 #include "characters/character.hpp"
 #include "render/draw.hpp"
+#include "render/frame.hpp"
 #include "render/gl_context.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
@@ -18,6 +21,10 @@
 #include "world/world.hpp"
 
 namespace {
+
+void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
+    onWindowResize(width, height);
+}
 
 GLFWwindow* openWindow() {
     if (glfwInit() != GLFW_TRUE) {
@@ -33,6 +40,7 @@ GLFWwindow* openWindow() {
     // Measure the drawing, not the display's refresh.
     glfwSwapInterval(0);
     glContextReady() = true;
+    glfwSetFramebufferSizeCallback(window, onFramebufferSize);
     onWindowResize(512, 384);
     setupRenderer(tilesetTexture());
     return window;
@@ -61,10 +69,35 @@ std::unique_ptr<Level> tiledLevel(int side) {
     return level;
 }
 
-void runFrames(benchmark::State& state, Level& level, int px, int py) {
+// Resizes the window and waits for the X server's answer; false if it never
+// came.
+bool resizeWindow(GLFWwindow* window, int width, int height) {
+    glfwSetWindowSize(window, width, height);
+    for (int tries = 0; tries < 3000; ++tries) {
+        int currentWidth = 0;
+        int currentHeight = 0;
+        glfwGetFramebufferSize(window, &currentWidth, &currentHeight);
+        if (currentWidth == width && currentHeight == height) {
+            glfwSwapBuffers(window);
+            glfwPollEvents();
+            return true;
+        }
+        glfwWaitEventsTimeout(0.01);
+    }
+    return false;
+}
+
+// Frames of `level` around (px, py) in a width x height window, drawn as the
+// game draws them, or straight into the window when `straight`.
+void runFrames(benchmark::State& state, Level& level, int px, int py, int width = 512,
+               int height = 384, bool straight = false) {
     GLFWwindow* window = benchWindow();
     if (window == nullptr) {
         state.SkipWithError("no display: run under Xvfb with DISPLAY set");
+        return;
+    }
+    if (!resizeWindow(window, width, height)) {
+        state.SkipWithError("the window was never resized");
         return;
     }
     Player player;
@@ -74,8 +107,12 @@ void runFrames(benchmark::State& state, Level& level, int px, int py) {
     world.level = &level;
     world.player = &player;
     for ([[maybe_unused]] auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)
-        clearFrame();
-        drawScene(world);
+        if (straight) {
+            clearFrame();
+            drawScene(world);
+        } else {
+            drawFrame(world);
+        }
         glfwSwapBuffers(window);
         // Count the frame as finished only once the renderer has drawn it.
         glFinish();
@@ -121,5 +158,26 @@ void BM_FrameTiledMap(benchmark::State& state) {
     runFrames(state, *level, 8 * side + 8, 8 * side + 8);
 }
 BENCHMARK(BM_FrameTiledMap)->Arg(40)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// The real level at the start in windows that are no whole step: 1000 x 750
+// and 1920 x 1080 (pictures of 3 and 5 steps stretched), 200 x 150 (one step
+// drawn in four pieces). Then 1000 x 750 drawn straight into the window, as
+// before the picture and as the page still draws (seams and all).
+void BM_FrameStretched(benchmark::State& state) {
+    Level level;
+    runFrames(state, level, 20, 114, static_cast<int>(state.range(0)),
+              static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_FrameStretched)
+    ->Args({1000, 750})
+    ->Args({1920, 1080})
+    ->Args({200, 150})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_FrameStretchedStraight(benchmark::State& state) {
+    Level level;
+    runFrames(state, level, 20, 114, 1000, 750, true);
+}
+BENCHMARK(BM_FrameStretchedStraight)->Unit(benchmark::kMillisecond);
 
 }  // namespace

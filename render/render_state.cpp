@@ -87,10 +87,16 @@ void onWindowResize(int width, int height, ViewFit fit) {
         return;
     }
     const ViewportBox box = viewportFor(width, height, fit);
+    viewLayout() = {width, height, box};
     glViewport(box.x, box.y, box.width, box.height);
     loadProjection();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+ViewLayout& viewLayout() {
+    static ViewLayout layout;
+    return layout;
 }
 
 void clearFrame() {

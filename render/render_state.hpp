@@ -38,6 +38,15 @@ ViewportBox viewportFor(int width, int height, ViewFit fit);
 // Viewport and projection for a window of this many pixels.
 void onWindowResize(int width, int height, ViewFit fit = ViewFit::stretched);
 
+// The window's pixels and the view's box in them, as the latest resize left
+// them, for the frame to fill.
+struct ViewLayout {
+    int windowWidth = 0;
+    int windowHeight = 0;
+    ViewportBox view;
+};
+ViewLayout& viewLayout();
+
 // Clears colour and depth for a new frame.
 void clearFrame();
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <utility>
 
 #include "app/window_size.hpp"
 #include "render/render_state.hpp"
+#include "render/step_picture.hpp"
 
 namespace {
 
@@ -34,6 +36,34 @@ TEST(Viewport, FullscreenShowsTheLargestWholeStepCentred) {
     // Smaller than the world: as large as fits, still 4:3; never nothing.
     expectBox(viewportFor(200, 100, ViewFit::wholeSteps), 33, 0, 133, 100);
     expectBox(viewportFor(0, 0, ViewFit::wholeSteps), 0, 0, 1, 1);
+}
+
+// "steps: picture in texture, pieces across x down" for a stretched window.
+std::string pictureFor(int width, int height, int maxTextureSide = 8192) {
+    const StepPicture p = stepPictureFor(
+        width, height, viewportFor(width, height, ViewFit::stretched), maxTextureSide);
+    return std::to_string(p.steps) + ": " + std::to_string(p.width) + "x" +
+           std::to_string(p.height) + " in " + std::to_string(p.textureWidth) + "x" +
+           std::to_string(p.textureHeight) + ", " + std::to_string(p.columns) + "x" +
+           std::to_string(p.rows);
+}
+
+TEST(Viewport, AViewOfNoWholeStepIsAWholeStepPictureStretched) {
+    // Whole steps, and whole world pixels stretched unevenly, are drawn straight.
+    EXPECT_TRUE(wholePixels(viewportFor(512, 384, ViewFit::stretched)));
+    EXPECT_TRUE(wholePixels(viewportFor(512, 192, ViewFit::stretched)));
+    EXPECT_FALSE(wholePixels(viewportFor(1000, 750, ViewFit::stretched)));
+    // The largest step that fits, in one piece.
+    EXPECT_EQ(pictureFor(1000, 750), "3: 768x576 in 1024x1024, 1x1");
+    // Never more than 4 steps, nor past the GL's largest texture.
+    EXPECT_EQ(pictureFor(3840, 2160), "4: 1024x768 in 1024x1024, 1x1");
+    EXPECT_EQ(pictureFor(1000, 750, 512), "2: 512x384 in 512x512, 1x1");
+    // Smaller than a step: one step, drawn in window-sized pieces, up to 16.
+    EXPECT_EQ(pictureFor(200, 150), "1: 256x192 in 256x256, 2x2");
+    EXPECT_EQ(pictureFor(64, 48), "1: 256x192 in 256x256, 4x4");
+    EXPECT_EQ(pictureFor(63, 48), "0: 0x0 in 0x0, 0x0");
+    // Minimised: nothing to stretch.
+    EXPECT_EQ(pictureFor(0, 0), "0: 0x0 in 0x0, 0x0");
 }
 
 TEST(WindowSize, FollowsTheScaleInWholeStepsOfTheView) {
