@@ -67,6 +67,8 @@ start_compositor() {
     sleep 0.05
   done
   export WAYLAND_DISPLAY=wayland-1 SWAYSOCK=$socket
+  # New windows open on the focused output: the first.
+  swaymsg focus output HEADLESS-1 >/dev/null || fail "could not focus the first output"
   # One keyboard for the whole test, fed a line a key.
   coproc KEYS { exec "$PRESS_KEYS" 2>"$E2E_OUT/press_keys.log"; }
   KEYS_PID=$KEYS_PID
@@ -134,6 +136,9 @@ start_game() {
     sleep 0.05
   done
   WINDOW=$GAME_PID
+  # In the output's corner, where it fits whole at any size it takes: sway
+  # keeps a floating window's corner where it is when the window grows.
+  swaymsg "[pid=$GAME_PID] move position 0 0" >/dev/null || fail "could not move the window"
 }
 
 # Lets the held game run 5 passes at a time until its window's content is
