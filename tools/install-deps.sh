@@ -35,9 +35,10 @@ needs[native-tests]="${needs[package]} ${needs[game-tests]} libbenchmark-dev
   lintian desktop-file-utils appstream man-db"
 # A headless compositor, its screenshot tool and what reads its reports; the
 # tests' keyboard's libraries and protocol compiler; Mesa's EGL, which the
-# game's library draws through on Wayland (only recommended by its packages).
+# game's library draws through on Wayland (only recommended by its packages);
+# clang-tidy, for the sources only a GLFW 3.4 build compiles.
 needs[wayland-tests]="${needs[game-tests]} sway grim jq libwayland-dev libxkbcommon-dev
-  libwayland-bin libegl-mesa0"
+  libwayland-bin libegl-mesa0 clang-tidy"
 needs[bare-tests]="debootstrap"
 # GoogleTest's sources, built for the web; the page's test drives Debian's
 # Chromium through puppeteer-core from the npm registry, which npm reaches

@@ -131,7 +131,7 @@ int main() {
             std::fprintf(stderr, "press_keys: the compositor went away\n");
             return 1;
         }
-        std::cout << "ok" << std::endl;
+        std::cout << "ok\n" << std::flush;
     }
     zwp_virtual_keyboard_v1_destroy(keyboard);
     wl_display_roundtrip(display);
