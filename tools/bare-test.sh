@@ -42,9 +42,30 @@ trap 'exit 143' TERM INT
 
 took() { echo "$(((SECONDS - $1) / 60))m$(printf '%02d' $(((SECONDS - $1) % 60)))s"; }
 
+# Installs what the tests use inside, and says how long it took.
+install_inside() {
+  local started=$SECONDS
+  mkdir -p "$root/root/tools"
+  cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
+  bare_enter "$root"
+  bare_run "$root" /root "tools/install-deps.sh game game-tests wayland-tests"
+  bare_release
+  echo "bare $release: installs $(took "$started"), $(du -sh "$root/var/cache/apt/archives" |
+    cut -f1) downloaded"
+  rm -rf "$root/root/tools" "$root"/var/cache/apt/archives/*.deb
+  echo "$wanted" >"$stamp"
+}
+
 prepare() {
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
     echo "bare $release: kept from an earlier run ($root)"
+    return 0
+  fi
+  # Packages added since: installed beside the others. Any taken away: the
+  # system is made afresh, so nothing the tests no longer ask for stays.
+  if [ -f "$stamp" ] && [ -z "$(comm -23 <(tr ' ' '\n' <"$stamp" | sort) <(tr ' ' '\n' <<<"$wanted" | sort))" ]; then
+    echo "bare $release: kept from an earlier run ($root), packages added"
+    install_inside
     return 0
   fi
   bare_remove "$root"
@@ -54,16 +75,7 @@ prepare() {
   echo "bare $release: debootstrap $(took "$started")"
   # A system to throw away: dpkg need not wait for each file to reach the disk.
   echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/torvik-unsafe-io"
-  mkdir -p "$root/root/tools"
-  cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
-  bare_enter "$root"
-  started=$SECONDS
-  bare_run "$root" /root "tools/install-deps.sh game game-tests wayland-tests"
-  bare_release
-  echo "bare $release: installs $(took "$started"), $(du -sh "$root/var/cache/apt/archives" |
-    cut -f1) downloaded"
-  rm -rf "$root/root/tools" "$root"/var/cache/apt/archives/*.deb
-  echo "$wanted" >"$stamp"
+  install_inside
 }
 
 prepare
