@@ -35,10 +35,22 @@ wanted="$release ${packages[*]}"
 exec {lock}>"$root.lock"
 flock "$lock"
 
-# Stopped part of the way (the test command ending early), it unmounts what
-# it bound; a system left unfinished has no stamp, and is made afresh.
+# Stopped part of the way (the test command ending early), it stops the
+# step it is in, whole, and unmounts what it bound; a system left unfinished
+# has no stamp, and is made afresh. Each long step runs as a job of its own,
+# so that the stop is not put off until the step ends.
+set -m
+step_pid=""
+step() {
+  "$@" </dev/null &
+  step_pid=$!
+  local status=0
+  wait "$step_pid" || status=$?
+  step_pid=""
+  return "$status"
+}
 trap 'bare_release' EXIT
-trap 'exit 143' TERM INT
+trap '[ -z "$step_pid" ] || kill -TERM -- "-$step_pid" 2>/dev/null; exit 143' TERM INT
 
 took() { echo "$(((SECONDS - $1) / 60))m$(printf '%02d' $(((SECONDS - $1) % 60)))s"; }
 
@@ -48,7 +60,7 @@ install_inside() {
   mkdir -p "$root/root/tools"
   cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
   bare_enter "$root"
-  bare_run "$root" /root "tools/install-deps.sh game game-tests wayland-tests"
+  step bare_run "$root" /root "tools/install-deps.sh game game-tests wayland-tests"
   bare_release
   echo "bare $release: installs $(took "$started"), $(du -sh "$root/var/cache/apt/archives" |
     cut -f1) downloaded"
@@ -70,7 +82,7 @@ prepare() {
   fi
   bare_remove "$root"
   local started=$SECONDS
-  bare_make "$release" "$root" "$root.debootstrap.log" ||
+  step bare_make "$release" "$root" "$root.debootstrap.log" ||
     { echo "debootstrap failed: $root.debootstrap.log" >&2; return 1; }
   echo "bare $release: debootstrap $(took "$started")"
   # A system to throw away: dpkg need not wait for each file to reach the disk.
@@ -89,4 +101,4 @@ find "$tree" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
 tar -C "$source_dir" --exclude='./build*' --exclude=./.git --exclude='./tests/web/node_modules' \
   -cf - . | tar -C "$tree" -xf -
 bare_enter "$root"
-bare_run "$root" /root/torvik "tools/test.sh game"
+step bare_run "$root" /root/torvik "tools/test.sh game"

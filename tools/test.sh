@@ -47,17 +47,19 @@ for stage in "$@"; do
 done
 tools/install-deps.sh "${deps[@]}"
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
 # The bare Debian 13 is made and its packages installed in the background,
 # mostly waiting on the network and the disk, while the stages before it
-# build; its stage waits for it. Its own process group, so that it can be
-# stopped whole if the test command ends first.
+# build; its stage waits for it, and a test command ending first stops it.
+sudo=""
 bare_log=""
 bare_pid=""
 if [[ " $* " == *" trixie "* ]]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=sudo
+    sudo -v
+  fi
   bare_log=$(mktemp)
-  setsid $sudo tools/bare-test.sh prepare trixie >"$bare_log" 2>&1 &
+  $sudo tools/bare-test.sh prepare trixie >"$bare_log" 2>&1 &
   bare_pid=$!
 fi
 
@@ -77,7 +79,7 @@ stop_display() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   rm -f "$display_log"
   if [ -n "$bare_pid" ]; then
-    $sudo kill -TERM -- "-$bare_pid" 2>/dev/null || true
+    $sudo kill -TERM "$bare_pid" 2>/dev/null || true
     wait "$bare_pid" 2>/dev/null || true
   fi
   [ -z "$bare_log" ] || rm -f "$bare_log"
