@@ -8,9 +8,9 @@
 #   tools/bare-test.sh run RELEASE       the same, then the work tree copied in
 #                                        and `tools/test.sh game` run inside
 # The system is kept between runs on this machine, one for each work tree, in
-# /var/tmp/torvik-bare/, and made afresh when the packages the tests use
-# change; the builds inside it are kept too. `prepare` says how long making
-# and installing took.
+# /var/tmp/torvik-bare/, with the builds inside it; packages the tests come to
+# use are added to it, and one they no longer use has it made afresh.
+# `prepare` says how long making and installing took.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 source "$source_dir/tools/bare_system.sh"
@@ -22,9 +22,11 @@ case "$action" in prepare | run) ;; *) usage ;; esac
 case "$release" in bookworm | trixie) ;; *) usage ;; esac
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
-# What the game stage inside installs: the game's, its tests', and on a
-# Debian whose GLFW makes it a Wayland client, the Wayland tests'.
-mapfile -t packages < <("$source_dir/tools/install-deps.sh" --list game game-tests wayland-tests)
+# What the game stage inside installs: the game's, its tests', and on Debian
+# 13, whose GLFW makes the game a Wayland client, the Wayland tests'.
+tasks=(game game-tests)
+[ "$release" = bookworm ] || tasks+=(wayland-tests)
+mapfile -t packages < <("$source_dir/tools/install-deps.sh" --list "${tasks[@]}")
 home=/var/tmp/torvik-bare
 mkdir -p "$home"
 root="$home/$release-$(printf '%s' "$source_dir" | md5sum | cut -c1-12)"
@@ -60,7 +62,7 @@ install_inside() {
   mkdir -p "$root/root/tools"
   cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
   bare_enter "$root"
-  step bare_run "$root" /root "tools/install-deps.sh game game-tests wayland-tests"
+  step bare_run "$root" /root "tools/install-deps.sh ${tasks[*]}"
   bare_release
   echo "bare $release: installs $(took "$started"), $(du -sh "$root/var/cache/apt/archives" |
     cut -f1) downloaded"
@@ -75,7 +77,10 @@ prepare() {
   fi
   # Packages added since: installed beside the others. Any taken away: the
   # system is made afresh, so nothing the tests no longer ask for stays.
-  if [ -f "$stamp" ] && [ -z "$(comm -23 <(tr ' ' '\n' <"$stamp" | sort) <(tr ' ' '\n' <<<"$wanted" | sort))" ]; then
+  local dropped=none
+  [ ! -f "$stamp" ] ||
+    dropped=$(comm -23 <(tr ' ' '\n' <"$stamp" | sort) <(tr ' ' '\n' <<<"$wanted" | sort))
+  if [ -z "$dropped" ]; then
     echo "bare $release: kept from an earlier run ($root), packages added"
     install_inside
     return 0
