@@ -25,7 +25,7 @@
 #include <sstream>
 #include <string>
 
-#include "virtual_keyboard.h"
+#include <virtual_keyboard.h>
 
 namespace {
 
