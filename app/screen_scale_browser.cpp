@@ -8,4 +8,8 @@ WindowSize openingWindowSize() { return windowSizeFor(1.0F, 0, 0); }
 
 void followScreenScale(GLFWwindow* /*window*/) {}
 
-GLFWmonitor* monitorAt(int /*x*/, int /*y*/) { return nullptr; }
+void answerScaleChange(GLFWwindow* /*window*/) {}
+
+GLFWmonitor* monitorOf(GLFWwindow* /*window*/) { return nullptr; }
+
+bool coversItsMonitor(GLFWwindow* /*window*/, int /*width*/, int /*height*/) { return false; }

@@ -6,14 +6,13 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <thread>
 
 #include "app/frame_pacer.hpp"
 #include "app/pad_library.hpp"
 #include "app/screen_scale.hpp"
 #include "app/sleep_precision.hpp"
-#include "app/window_target.hpp"
+#include "app/window_system.hpp"
 #include "audio/sound.hpp"
 #include "render/gl_context.hpp"
 #include "render/render_state.hpp"
@@ -30,6 +29,10 @@ struct GameWindow {
     bool fullscreen = false;
     // A fullscreen key was pressed during the latest events.
     bool fullscreenAsked = false;
+    // The window was moved or resized during the latest events.
+    bool placementChanged = false;
+    // How the view was last fitted to the window.
+    ViewFit fit = ViewFit::stretched;
     // Where the window was, and how large, before it went fullscreen.
     int windowedX = 0;
     int windowedY = 0;
@@ -42,14 +45,46 @@ GameWindow& gameWindow() {
     return window;
 }
 
+// Fullscreen shows the view in whole steps, whoever made it so: F11, or the
+// desktop's own (its shortcut or window menu), which the game knows only by
+// the window covering its monitor exactly. A window stretched by hand shows
+// it stretched.
+ViewFit fitFor(const GameWindow& window, int width, int height) {
+    return window.fullscreen || coversItsMonitor(window.handle, width, height) ? ViewFit::wholeSteps
+                                                                               : ViewFit::stretched;
+}
+
 void onFramebufferSize(GLFWwindow* /*window*/, int width, int height) {
-    onWindowResize(width, height,
-                   gameWindow().fullscreen ? ViewFit::wholeSteps : ViewFit::stretched);
+    GameWindow& window = gameWindow();
+    window.fit = fitFor(window, width, height);
+    window.placementChanged = true;
+    onWindowResize(width, height, window.fit);
+}
+
+void onWindowPos(GLFWwindow* /*window*/, int /*x*/, int /*y*/) {
+    gameWindow().placementChanged = true;
+}
+
+// A move can make a window cover its monitor without a resize, and X reports
+// a window's new size before its new place: the fit is checked again once a
+// pass's events are all in.
+void refitView(GameWindow& window) {
+    if (!window.placementChanged) {
+        return;
+    }
+    window.placementChanged = false;
+    int width = 0;
+    int height = 0;
+    glfwGetFramebufferSize(window.handle, &width, &height);
+    if (fitFor(window, width, height) != window.fit) {
+        onFramebufferSize(window.handle, width, height);
+        window.placementChanged = false;
+    }
 }
 
 // F11 or Alt+Enter switch between the window and fullscreen.
 void fullscreenKeys(int key, int action, int mods) {
-    if (windowTarget.switchesFullscreen && action == GLFW_PRESS &&
+    if (windowSwitchesFullscreen() && action == GLFW_PRESS &&
         (key == GLFW_KEY_F11 || (key == GLFW_KEY_ENTER && (mods & GLFW_MOD_ALT) != 0))) {
         gameWindow().fullscreenAsked = true;
     }
@@ -65,13 +100,6 @@ void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mo
     }
 }
 
-// The monitor under the window's centre, or the primary one when it is off
-// every screen.
-GLFWmonitor* monitorUnder(const GameWindow& window) {
-    return monitorAt(window.windowedX + window.windowedWidth / 2,
-                     window.windowedY + window.windowedHeight / 2);
-}
-
 // Fullscreen keeps the monitor's own video mode, so that nothing flickers
 // or changes size; the window comes back at its former place and size.
 void switchFullscreen(GameWindow& window) {
@@ -82,7 +110,7 @@ void switchFullscreen(GameWindow& window) {
     } else {
         glfwGetWindowPos(window.handle, &window.windowedX, &window.windowedY);
         glfwGetWindowSize(window.handle, &window.windowedWidth, &window.windowedHeight);
-        GLFWmonitor* monitor = monitorUnder(window);
+        GLFWmonitor* monitor = monitorOf(window.handle);
         const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
         if (mode == nullptr) {
             return;
@@ -117,29 +145,11 @@ void windowCursorPos(double* x, double* y) {
 
 PadState windowPad() { return gameWindow().handle != nullptr ? readPad() : PadState{}; }
 
-// GLFW 3.4 tries Wayland before X11, and where no Wayland display can be
-// reached at all (no socket handed over, none named by path and no runtime
-// directory to look in) its client library complains on stderr before giving
-// way. There the game goes straight to X11, as with 3.3, and a failed window
-// says only what the game says.
-void skipUnreachableWayland() {
-#if defined(GLFW_PLATFORM) && defined(GLFW_PLATFORM_X11)
-    const auto absolutePath = [](const char* variable) {
-        const char* value = std::getenv(variable);
-        return value != nullptr && value[0] == '/';
-    };
-    if (std::getenv("WAYLAND_SOCKET") == nullptr && !absolutePath("WAYLAND_DISPLAY") &&
-        !absolutePath("XDG_RUNTIME_DIR")) {
-        glfwInitHint(GLFW_PLATFORM, GLFW_PLATFORM_X11);
-    }
-#endif
-}
-
 }  // namespace
 
 void initWindow() {
     GameWindow& window = gameWindow();
-    skipUnreachableWayland();
+    prepareWindowSystem();
     window.libraryActive = glfwInit() == GLFW_TRUE;
 
     int major = 0;
@@ -157,6 +167,7 @@ void initWindow() {
         glfwWindowHint(GLFW_DEPTH_BITS, depthBits);
         glfwWindowHint(GLFW_STENCIL_BITS, 0);
         glfwWindowHint(GLFW_RESIZABLE, GLFW_TRUE);
+        nameWindowForDesktop();
         // 512 x 384 on an unscaled screen; in whole steps of the view larger
         // on a scaled one.
         const WindowSize size = openingWindowSize();
@@ -174,6 +185,7 @@ void initWindow() {
         glfwSetWindowTitle(window.handle, "Torvik");
         glfwSetFramebufferSizeCallback(window.handle, onFramebufferSize);
         glfwSetKeyCallback(window.handle, onKey);
+        glfwSetWindowPosCallback(window.handle, onWindowPos);
         followScreenScale(window.handle);
         // Size the viewport now, before anything is drawn, in real pixels.
         int width = 0;
@@ -200,6 +212,8 @@ void handleEventsAndSwap() {
         return;
     }
     glfwPollEvents();
+    answerScaleChange(handle);
+    refitView(gameWindow());
     // Switched here rather than inside the key's own event.
     if (gameWindow().fullscreenAsked) {
         gameWindow().fullscreenAsked = false;

@@ -6,6 +6,10 @@
 #   tools/install-deps.sh package        to build the Debian package (tools/package.sh)
 #   tools/install-deps.sh windows        to build the Windows .zip (tools/windows.sh)
 #   tools/install-deps.sh native-tests   the native tests, the package's checks among them
+#   tools/install-deps.sh game-tests     the game's own tests alone: unit, rendering, played on X,
+#                                        and as a Wayland client where GLFW is 3.4 (Debian 13)
+#   tools/install-deps.sh wayland-tests  the same, as a Wayland client whatever the release
+#   tools/install-deps.sh bare-tests     the test command's trixie stage: a bare Debian 13 made here
 #   tools/install-deps.sh web-tests      the site's tests under node and in headless Chromium
 #   tools/install-deps.sh windows-tests  the Windows build's tests, under Wine
 #   tools/install-deps.sh static         the format and static checks
@@ -22,12 +26,32 @@ needs[icons]="${needs[build]} libpng-dev"
 needs[web]="${needs[icons]} emscripten nodejs python3"
 needs[package]="${needs[game]} ${needs[icons]} dpkg-dev file"
 needs[windows]="${needs[icons]} g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
-# The dev build, the virtual display and the tools its window tests drive,
-# the sound test's server, and the package's checks.
-needs[native-tests]="${needs[package]} libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+# The game's tests: GoogleTest, the virtual display and the tools its window
+# tests drive, the sound test's server.
+needs[game-tests]="${needs[game]} libgtest-dev libgmock-dev libx11-dev
   xvfb libgl1-mesa-dri xdotool x11-utils x11-xserver-utils imagemagick
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils sox"
+# A headless compositor, its screenshot tool and what reads its reports; the
+# tests' keyboard's libraries and protocol compiler; Mesa's EGL, which the
+# game's library draws through on Wayland (only recommended by its packages);
+# clang-tidy, for the sources only a GLFW 3.4 build compiles.
+wayland="sway grim jq libwayland-dev libxkbcommon-dev libwayland-bin libegl-mesa0 clang-tidy"
+needs[wayland-tests]="${needs[game-tests]} $wayland"
+# Where Debian's GLFW is 3.4 (Debian 13) the game is a Wayland client too, and
+# its tests play it as one: the release's GLFW as installed, else as apt
+# would install it, else by the release.
+glfw=$(dpkg-query -W -f='${Version}' libglfw3-dev 2>/dev/null) ||
+  glfw=$(apt-cache policy libglfw3-dev 2>/dev/null | awk '$1 == "Candidate:" { print $2 }')
+if ! dpkg --compare-versions "${glfw:-x}" ge 0 2>/dev/null; then
+  glfw=$(. /etc/os-release && [ "${VERSION_ID:-0}" -ge 13 ] && echo 3.4 || echo 3.3)
+fi
+if dpkg --compare-versions "$glfw" ge 3.4; then
+  needs[game-tests]+=" $wayland"
+fi
+# The dev build besides: the benchmarks, the package's checks.
+needs[native-tests]="${needs[package]} ${needs[game-tests]} libbenchmark-dev
   lintian desktop-file-utils appstream man-db"
+needs[bare-tests]="debootstrap"
 # GoogleTest's sources, built for the web; the page's test drives Debian's
 # Chromium through puppeteer-core from the npm registry, which npm reaches
 # with the certificate authorities Debian's nodejs only recommends.
@@ -39,7 +63,8 @@ needs[windows-tests]="${needs[windows]} wine64 python3 pkg-config libgl1 libxran
   libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1"
 needs[static]="clang-format clang-tidy cppcheck"
 needs[tools]="valgrind xauth"
-tasks_in_order=(game web package windows native-tests web-tests windows-tests static tools)
+tasks_in_order=(game web package windows native-tests game-tests wayland-tests bare-tests web-tests
+  windows-tests static tools)
 
 list=false
 if [ "${1:-}" = --list ]; then

@@ -12,25 +12,49 @@
 #               UndefinedBehaviorSanitizer; the logic tests and the sound
 #               test under ThreadSanitizer
 #     static    the format, clang-tidy and cppcheck
+#     trixie    a bare Debian 13 made here (kept between runs), and inside it
+#               the game stage: GLFW 3.4, the game played on X and as a
+#               native Wayland client (tools/bare-test.sh; needs root or sudo)
+#   and, alone:
+#     game      the player's build, then the game's own tests: unit,
+#               rendering, played on X and, with GLFW 3.4, on Wayland
 # Each player's build is made with every package it does not use hidden from
 # it, so a dependency that leaks into the wrong build fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(native web windows sanitize static)
+all_stages=(native web windows sanitize static trixie)
 [ $# -gt 0 ] || set -- "${all_stages[@]}"
 deps=()
 for stage in "$@"; do
   case "$stage" in
     native) deps+=(game native-tests) ;;
+    game) deps+=(game game-tests) ;;
     web) deps+=(native-tests web web-tests) ;;
     windows) deps+=(native-tests windows windows-tests) ;;
     sanitize) deps+=(native-tests) ;;
     static) deps+=(native-tests static) ;;
-    *) echo "usage: $0 [${all_stages[*]}]..." >&2; exit 2 ;;
+    trixie) deps+=(bare-tests) ;;
+    *) echo "usage: $0 [${all_stages[*]} game]..." >&2; exit 2 ;;
   esac
 done
 tools/install-deps.sh "${deps[@]}"
+
+# The bare Debian 13 is made and its packages installed in the background,
+# mostly waiting on the network and the disk, while the stages before it
+# build; its stage waits for it, and a test command ending first stops it.
+sudo=""
+bare_log=""
+bare_pid=""
+if [[ " $* " == *" trixie "* ]]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo=sudo
+    sudo -v
+  fi
+  bare_log=$(mktemp)
+  $sudo tools/bare-test.sh prepare trixie >"$bare_log" 2>&1 &
+  bare_pid=$!
+fi
 
 jobs=$(nproc)
 
@@ -47,6 +71,11 @@ xvfb_pid=""
 stop_display() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   rm -f "$display_log"
+  if [ -n "$bare_pid" ]; then
+    $sudo kill -TERM "$bare_pid" 2>/dev/null || true
+    wait "$bare_pid" 2>/dev/null || true
+  fi
+  [ -z "$bare_log" ] || rm -f "$bare_log"
 }
 trap stop_display EXIT
 Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_log" 2>/dev/null &
@@ -58,7 +87,8 @@ for _ in $(seq 300); do
 done
 [ -s "$display_log" ] || { echo "the virtual display did not start within 30 s" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$display_log")"
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE
+# GLFW 3.4 looks for a Wayland session in the runtime directory too.
+unset WAYLAND_DISPLAY WAYLAND_SOCKET XDG_RUNTIME_DIR XDG_SESSION_TYPE
 
 configure_and_build() {
   cmake --preset "$1" "${@:2}" >/dev/null
@@ -75,6 +105,33 @@ stage_native() {
   echo "== The developers' build and its tests"
   dev_build
   ctest --preset dev -j"$jobs"
+}
+
+# The game as the trixie stage builds and tests it on Debian 13: the native
+# stage without the benchmarks, tools and package.
+stage_game() {
+  echo "== The player's build, with only the game's own packages"
+  configure_and_build play "${hidden[@]}" -DCMAKE_DISABLE_FIND_PACKAGE_PNG=ON
+  echo "== The game's own tests"
+  configure_and_build game
+  # Two at a time: the tests on the shared X display one after another (its
+  # windows would cover each other in the pictures), and beside them the
+  # rest, the Wayland ones with compositors of their own among them. The
+  # bare-system scripts' test is the host's.
+  local display_tests status=0
+  display_tests=$(mktemp)
+  ctest --preset game -L display >"$display_tests" 2>&1 &
+  local display_pid=$!
+  ctest --preset game -LE 'display|tools' || status=$?
+  wait "$display_pid" || status=$?
+  cat "$display_tests"
+  rm -f "$display_tests"
+  [ "$status" -eq 0 ] || return "$status"
+  # The tests' keyboard is built where GLFW is 3.4.
+  if [ -x build-game/tests/wayland/press_keys ]; then
+    echo "== clang-tidy on what only a GLFW 3.4 build compiles"
+    clang-tidy -p build-game --quiet app/window_system_glfw34.cpp tests/wayland/press_keys.cpp 2>/dev/null
+  fi
 }
 
 stage_web() {
@@ -121,6 +178,16 @@ stage_static() {
     \( -name '*.[ch]pp' -o -name '*.c' \) -not -path '*/node_modules/*' -print0 | sort -z |
     xargs -0 clang-format --dry-run -Werror
   tools/lint.sh
+}
+
+stage_trixie() {
+  echo "== A bare Debian 13, and the game stage inside it"
+  local status=0
+  wait "$bare_pid" || status=$?
+  bare_pid=""
+  cat "$bare_log"
+  [ "$status" -eq 0 ] || { echo "the bare Debian 13 could not be made" >&2; return 1; }
+  $sudo tools/bare-test.sh run trixie
 }
 
 summary=()

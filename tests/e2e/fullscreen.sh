@@ -4,7 +4,8 @@
 # 256 x 192 that fits, centred, black around it (on this 1280 x 720 screen,
 # 768 x 576: 3 screen pixels to a world pixel, where stretched to the full
 # height they would be 3.75); the same keys bring back the 512 x 384 window
-# at its place, the view stretched over it as before.
+# at its place, the view stretched over it as before. A window covering the
+# screen exactly is shown so too, whoever made it so.
 source "$(dirname "$0")/common.sh"
 
 own_display 1280 720
@@ -48,4 +49,18 @@ for keys in F11 alt+Return; do
   shoot_until "the stretched window back after $keys" "$E2E_OUT/back-$keys.png" 5 same_picture "$E2E_OUT/start.png"
   echo "$keys: fullscreen at ${screen_w}x${screen_h}, view ${view_w}x${view_h}+${view_x}+${view_y}; back at 37,41"
 done
+
+# A window the desktop makes cover the screen exactly (its window manager's
+# fullscreen) shows the same whole steps; one stretched by hand, the view
+# stretched over all of it.
+xdotool windowmove --sync "$WINDOW" 0 0 windowsize --sync "$WINDOW" "$screen_w" "$screen_h" ||
+  fail "could not cover the screen"
+wait_for_geometry "0 0 $screen_w $screen_h"
+shoot_until "the world in whole steps in a window covering the screen" "$E2E_OUT/covering.png" 5 \
+  shows_start_fullscreen
+xdotool windowsize --sync "$WINDOW" 700 400 || fail "could not stretch the window"
+wait_for_geometry "0 0 700 400"
+shows_start_stretched() { same_world "$1" "" "$E2E_OUT/start.png" ""; }
+shoot_until "the world stretched over the window" "$E2E_OUT/stretched.png" 5 shows_start_stretched
+echo "covering the screen: view ${view_w}x${view_h}+${view_x}+${view_y}; stretched by hand to 700x400"
 end_play

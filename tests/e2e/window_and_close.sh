@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The game opens its 512 x 384 window titled "Torvik", says what it set up,
-# and ends with status 0 after a window manager asks it to close: at its next
-# pass, without showing another frame.
+# The game opens its 512 x 384 window titled "Torvik", of its menu entry's
+# class, says what it set up, and ends with status 0 after a window manager
+# asks it to close: at its next pass, without showing another frame.
 source "$(dirname "$0")/common.sh"
 
 start_game
@@ -9,6 +9,12 @@ geometry=$(xwininfo -id "$WINDOW")
 grep -q "Width: 512" <<<"$geometry" || fail "window width: $geometry"
 grep -q "Height: 384" <<<"$geometry" || fail "window height: $geometry"
 [ "$(xdotool getwindowname "$WINDOW")" = "Torvik" ] || fail "window title"
+# GNOME and KDE find its menu entry and icon by its class: the entry's name,
+# which the entry names as its StartupWMClass too.
+name=$(basename "$DESKTOP_FILE" .desktop)
+[ "$(xprop -id "$WINDOW" WM_CLASS)" = "WM_CLASS(STRING) = \"$name\", \"$name\"" ] ||
+  fail "window class: $(xprop -id "$WINDOW" WM_CLASS), the menu entry $name"
+grep -qx "StartupWMClass=$name" "$DESKTOP_FILE" || fail "the menu entry names another window class"
 
 wait_for_lines 4
 mapfile -t lines <"$E2E_OUT/stdout.txt"

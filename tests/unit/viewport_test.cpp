@@ -102,4 +102,48 @@ TEST(WindowSize, NeverLargerThanTheWorkArea) {
     EXPECT_EQ(size(1.0F, 400, 300), std::pair(512, 384));
 }
 
+// On a scaled Wayland desktop the window is sized in the desktop's units and
+// only its framebuffer tells how many pixels a unit is, while the monitor's
+// work area comes in pixels: the rule is kept in pixels all the same.
+TEST(WindowSize, IsReckonedInPixelsWhateverTheWindowsUnits) {
+    const auto units = [](WindowMeasure window, float scale, int workWidth, int workHeight) {
+        const WindowSize size = windowUnitsFor(window, scale, workWidth, workHeight);
+        return std::pair{size.width, size.height};
+    };
+    // X and Windows: units are pixels, 1024 x 768 at 200 % on 1280 x 1024.
+    EXPECT_EQ(units({{512, 384}, {512, 384}}, 2.0F, 1280, 1024), std::pair(1024, 768));
+    EXPECT_EQ(units({{512, 384}, {512, 384}}, 1.0F, 1024, 768), std::pair(512, 384));
+    // 1280 x 720 at 200 %: 768 x 576 pixels, 384 x 288 units; the work area
+    // taken for units would have given 1024 x 768, too tall for the screen.
+    EXPECT_EQ(units({{512, 384}, {1024, 768}}, 2.0F, 1280, 720), std::pair(384, 288));
+    // Told 150 % after opening at the monitor's reported 200 %: 768 x 576.
+    EXPECT_EQ(units({{384, 288}, {576, 432}}, 1.5F, 1280, 720), std::pair(512, 384));
+    // 2560 x 1600 at 200 %: 1024 x 768, as it is.
+    EXPECT_EQ(units({{512, 384}, {1024, 768}}, 2.0F, 2560, 1600), std::pair(512, 384));
+    // 125 %: the fewest units that reach 768 x 576 once truncated to pixels.
+    EXPECT_EQ(units({{512, 384}, {640, 480}}, 1.25F, 1920, 1080), std::pair(615, 461));
+    // The frame, in units, kept inside the work area: the library's own
+    // frame (4 units a side, a 24-unit title) leaves no room for 1024 x 768
+    // on 1280 x 800 at 200 %.
+    EXPECT_EQ(units({{384, 288}, {768, 576}, 8, 28}, 2.0F, 1280, 800), std::pair(384, 288));
+    EXPECT_EQ(units({{384, 288}, {768, 576}, 8, 28}, 2.0F, 1280, 900), std::pair(512, 384));
+    // Minimised, nothing to measure by: as it is.
+    EXPECT_EQ(units({{512, 384}, {0, 0}}, 2.0F, 1280, 720), std::pair(512, 384));
+    // Opening, at the monitor's scale before the desktop has told the window.
+    EXPECT_EQ(unitsReaching({768, 576}, 2.0, 2.0), (WindowSize{384, 288}));
+    EXPECT_EQ(unitsReaching({512, 384}, 0.0, 0.0), (WindowSize{512, 384}));
+}
+
+TEST(WindowSize, FillsAScreenToWithinOneOfItsUnits) {
+    // Units are pixels: exactly.
+    EXPECT_TRUE(fillsScreen({{1280, 720}, {1280, 720}}, 1280, 720));
+    EXPECT_FALSE(fillsScreen({{1279, 720}, {1279, 720}}, 1280, 720));
+    EXPECT_FALSE(fillsScreen({{1280, 719}, {1280, 719}}, 1280, 720));
+    // 1280 x 720 at 150 % is 853.3 x 480 units, which the library makes
+    // 1279 x 720 pixels.
+    EXPECT_TRUE(fillsScreen({{853, 480}, {1279, 720}}, 1280, 720));
+    EXPECT_FALSE(fillsScreen({{852, 480}, {1278, 720}}, 1280, 720));
+    EXPECT_FALSE(fillsScreen({{0, 0}, {0, 0}}, 0, 0));
+}
+
 }  // namespace
