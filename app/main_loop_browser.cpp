@@ -1,6 +1,7 @@
 // A page must give control back to the browser between passes: its animation
 // frames drive them instead of a loop, and the pacer's sleep becomes a wait.
 
+#include <GL/gl.h>
 #include <emscripten/emscripten.h>
 
 #include "app/frame_pacer.hpp"
@@ -43,6 +44,9 @@ constexpr PassTiming pageTiming{pageClockSeconds, waitSeconds};
 
 void pagePass() {
     runPass(pageTiming);
+    // The browser shows the frame once this script returns: what the drawing
+    // still holds goes out first.
+    glFlush();
     ++browserLoop().passes;
 }
 
