@@ -90,6 +90,10 @@ EM_JS(void, askPageToFitCanvas, (), {
 
 extern "C" {
 
+// Asked by the page once the game's start-up is over: without a window there
+// is nothing to play.
+EMSCRIPTEN_KEEPALIVE int torvik_window_open() { return windowOpen() ? 1 : 0; }
+
 // Read by the page to count the passes it has run.
 EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes; }
 

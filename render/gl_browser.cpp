@@ -54,10 +54,12 @@ void clearOnPage(GLbitfield mask, const std::array<float, 4>& colour, float dept
 }
 
 GlLayer& pageLayer() {
-    static GlLayer layer{
-        GlBackend{drawOnPage, clearOnPage, torvik_webgl_texture_image,
-                  torvik_webgl_texture_parameter},
-    };
+    static GlLayer layer = [] {
+        GlLayer made;
+        made.backend = {drawOnPage, clearOnPage, torvik_webgl_texture_image,
+                        torvik_webgl_texture_parameter};
+        return made;
+    }();
     return layer;
 }
 

@@ -141,19 +141,9 @@
   }
 
   // ---- Sound ----
-  // A browser starts a page's audio suspended until the player does
-  // something: the first key or tap lets it start, in time for the sound that
-  // very key makes. The speaker button is the M key's switch.
-  function resumeSound() {
-    for (const device of (window.miniaudio && window.miniaudio.devices) || []) {
-      if (device && device.webaudio && device.webaudio.state === 'suspended') {
-        device.webaudio.resume().catch(() => {});
-      }
-    }
-  }
-  for (const type of ['keydown', 'pointerdown']) {
-    window.addEventListener(type, resumeSound, true);
-  }
+  // The game's sound output starts itself on the first key or tap, as
+  // browsers require, in time for the sound that very key makes. The speaker
+  // button is the M key's switch.
   const speaker = document.getElementById('speaker');
   function showSound() {
     const muted = Module.calledRun && Module._torvik_sound_muted() !== 0;
@@ -184,14 +174,16 @@
       canvas.width = canvas.height = 0;
       fitCanvas();
     },
-    print: (line) => {
-      console.log(line);
-      if (line === 'GLFW window creation failed') {
+    print: (line) => console.log(line),
+    // The game writes nothing there itself: only the toolchain's notes come.
+    printErr: (line) => console.warn(line),
+    // Once the game's start-up is over: without a window it has run its one
+    // pass and ended.
+    postRun: () => {
+      if (!Module._torvik_window_open()) {
         showNoWebGl();
       }
     },
-    // The game writes nothing there itself: only the toolchain's notes come.
-    printErr: (line) => console.warn(line),
   };
   canvas.focus();
 

@@ -8,6 +8,9 @@ import puppeteer from 'puppeteer-core';
 export {serveSite} from '../../web/serve.mjs';
 
 // Headless Chromium as root, kept off the network this machine does not have.
+// Told to use ANGLE's SwiftShader, which its WebGL uses anyway: without it,
+// the GPU process's own GL driver warns of "GPU stall due to ReadPixels" in
+// the page's console as the headless browser takes the page's frames.
 export function launchChromium(extraArgs = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
@@ -20,6 +23,7 @@ export function launchChromium(extraArgs = []) {
       '--disable-sync',
       '--disable-quic',
       '--enable-unsafe-swiftshader',
+      '--use-angle=swiftshader',
       ...extraArgs,
     ],
   });
