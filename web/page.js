@@ -140,6 +140,33 @@
     document.getElementById('no-webgl').hidden = false;
   }
 
+  // A phone takes a page's WebGL away when it wants the memory back, and a
+  // browser when its GPU's process restarts: the game holds its run and, when
+  // the context comes back, makes its drawing again. If it does not come
+  // back while the page is shown, the canvas's place says so.
+  const contextLost = document.getElementById('context-lost');
+  const lostWaitMs = 3000;
+  let lostTimer = null;
+  function sayContextLost() {
+    if (document.hidden) {
+      lostTimer = setTimeout(sayContextLost, lostWaitMs);
+      return;
+    }
+    canvas.style.display = 'none';
+    contextLost.hidden = false;
+  }
+  canvas.addEventListener('webglcontextlost', (event) => {
+    event.preventDefault();
+    clearTimeout(lostTimer);
+    lostTimer = setTimeout(sayContextLost, lostWaitMs);
+  });
+  canvas.addEventListener('webglcontextrestored', () => {
+    clearTimeout(lostTimer);
+    contextLost.hidden = true;
+    canvas.style.display = '';
+  });
+  document.getElementById('reload').addEventListener('click', () => location.reload());
+
   // ---- Sound ----
   // The game's sound output starts itself on the first key or tap, as
   // browsers require, in time for the sound that very key makes. The speaker
