@@ -53,6 +53,27 @@ export async function forPasses(page, count, timeoutMs = 60000) {
   await untilPasses(page, (await passCount(page)) + count, timeoutMs);
 }
 
+// Installed before the page loads, and before keepPageTime: the page's
+// clocks (performance.now, the animation frames' times) move on by
+// window.torvikSkippedMs more than the browser's, which a test raises to have
+// the page live through minutes without waiting for them.
+export function letTimeSkip(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.torvikSkippedMs = 0;
+    const now = performance.now.bind(performance);
+    performance.now = () => now() + window.torvikSkippedMs;
+    const timeline = Object.getOwnPropertyDescriptor(AnimationTimeline.prototype, 'currentTime');
+    Object.defineProperty(document.timeline, 'currentTime', {
+      get() {
+        const time = timeline.get.call(this);
+        return time === null ? null : time + window.torvikSkippedMs;
+      },
+    });
+    const frame = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = (callback) => frame((time) => callback(time + window.torvikSkippedMs));
+  });
+}
+
 // Installed before the page loads: the page's own clock, the browser's less
 // every spell the page spent hidden or frozen, kept by the test apart from
 // the game's so that the game's can be checked against it; and every
