@@ -53,7 +53,9 @@ void clearOnPage(GLbitfield mask, const std::array<float, 4>& colour, float dept
     torvik_webgl_clear(mask, colour[0], colour[1], colour[2], colour[3], depth);
 }
 
-GlLayer& pageLayer() {
+}  // namespace
+
+GlLayer& glLayer() {
     static GlLayer layer = [] {
         GlLayer made;
         made.backend = {drawOnPage, clearOnPage, torvik_webgl_texture_image,
@@ -63,54 +65,52 @@ GlLayer& pageLayer() {
     return layer;
 }
 
-}  // namespace
-
 extern "C" {
 
-void glEnable(GLenum capability) { layerCapability(pageLayer(), capability, true); }
-void glDisable(GLenum capability) { layerCapability(pageLayer(), capability, false); }
-void glAlphaFunc(GLenum func, GLclampf reference) { layerAlphaFunc(pageLayer(), func, reference); }
+void glEnable(GLenum capability) { layerCapability(glLayer(), capability, true); }
+void glDisable(GLenum capability) { layerCapability(glLayer(), capability, false); }
+void glAlphaFunc(GLenum func, GLclampf reference) { layerAlphaFunc(glLayer(), func, reference); }
 void glBlendFunc(GLenum source, GLenum destination) {
-    layerBlendFunc(pageLayer(), source, destination);
+    layerBlendFunc(glLayer(), source, destination);
 }
-void glDepthFunc(GLenum func) { layerDepthFunc(pageLayer(), func); }
-void glCullFace(GLenum mode) { layerCullFace(pageLayer(), mode); }
+void glDepthFunc(GLenum func) { layerDepthFunc(glLayer(), func); }
+void glCullFace(GLenum mode) { layerCullFace(glLayer(), mode); }
 // Smooth shading is all a page's program does; a hint is only a hint.
 void glShadeModel(GLenum /*mode*/) {}
 void glHint(GLenum /*target*/, GLenum /*mode*/) {}
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-    layerViewport(pageLayer(), x, y, width, height);
+    layerViewport(glLayer(), x, y, width, height);
 }
 void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
-    layerClearColour(pageLayer(), {red, green, blue, alpha});
+    layerClearColour(glLayer(), {red, green, blue, alpha});
 }
-void glClearDepth(GLclampd depth) { layerClearDepth(pageLayer(), static_cast<float>(depth)); }
-void glClear(GLbitfield mask) { layerClear(pageLayer(), mask); }
+void glClearDepth(GLclampd depth) { layerClearDepth(glLayer(), static_cast<float>(depth)); }
+void glClear(GLbitfield mask) { layerClear(glLayer(), mask); }
 // The page shows the frame when the animation frame's script returns: the
 // quads still gathered must go out before.
-void glFlush() { layerFlush(pageLayer()); }
+void glFlush() { layerFlush(glLayer()); }
 
-void glMatrixMode(GLenum mode) { layerMatrixMode(pageLayer(), mode); }
-void glLoadIdentity() { layerLoadIdentity(pageLayer()); }
+void glMatrixMode(GLenum mode) { layerMatrixMode(glLayer(), mode); }
+void glLoadIdentity() { layerLoadIdentity(glLayer()); }
 void glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble near,
              GLdouble far) {
-    layerMultiply(pageLayer(), orthoMatrix(left, right, bottom, top, near, far));
+    layerMultiply(glLayer(), orthoMatrix(left, right, bottom, top, near, far));
 }
 void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GLdouble centreY,
                GLdouble centreZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
-    layerMultiply(pageLayer(),
+    layerMultiply(glLayer(),
                   lookAtMatrix({eyeX, eyeY, eyeZ}, {centreX, centreY, centreZ}, {upX, upY, upZ}));
 }
 
-void glGenTextures(GLsizei count, GLuint* names) { layerGenTextures(pageLayer(), count, names); }
+void glGenTextures(GLsizei count, GLuint* names) { layerGenTextures(glLayer(), count, names); }
 void glBindTexture(GLenum target, GLuint name) {
     if (target == GL_TEXTURE_2D) {
-        layerBindTexture(pageLayer(), name);
+        layerBindTexture(glLayer(), name);
     }
 }
 void glTexParameterf(GLenum target, GLenum parameter, GLfloat value) {
     if (target == GL_TEXTURE_2D) {
-        layerTexParameter(pageLayer(), parameter, static_cast<GLenum>(value));
+        layerTexParameter(glLayer(), parameter, static_cast<GLenum>(value));
     }
 }
 // Level 0, RGBA bytes: the only image the game gives.
@@ -118,17 +118,17 @@ void glTexImage2D(GLenum target, GLint level, GLint /*internalFormat*/, GLsizei 
                   GLsizei height, GLint border, GLenum format, GLenum type, const GLvoid* pixels) {
     if (target == GL_TEXTURE_2D && level == 0 && border == 0 && format == GL_RGBA &&
         type == GL_UNSIGNED_BYTE) {
-        layerTexImage(pageLayer(), width, height, static_cast<const std::uint8_t*>(pixels));
+        layerTexImage(glLayer(), width, height, static_cast<const std::uint8_t*>(pixels));
     }
 }
 
-void glBegin(GLenum mode) { layerBegin(pageLayer(), mode); }
-void glEnd() { layerEnd(pageLayer()); }
+void glBegin(GLenum mode) { layerBegin(glLayer(), mode); }
+void glEnd() { layerEnd(glLayer()); }
 void glColor3f(GLfloat red, GLfloat green, GLfloat blue) {
-    layerColour(pageLayer(), red, green, blue);
+    layerColour(glLayer(), red, green, blue);
 }
-void glTexCoord2f(GLfloat s, GLfloat t) { layerTexCoord(pageLayer(), s, t); }
+void glTexCoord2f(GLfloat s, GLfloat t) { layerTexCoord(glLayer(), s, t); }
 void glVertex3i(GLint x, GLint y, GLint z) {
-    layerVertex(pageLayer(), static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
+    layerVertex(glLayer(), static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
 }
 }

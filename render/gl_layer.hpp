@@ -126,3 +126,7 @@ void layerVertex(GlLayer& layer, float x, float y, float z);
 
 // Sends the quads gathered so far as one draw.
 void layerFlush(GlLayer& layer);
+
+// The page's one layer, which its GL entry points answer on
+// (render/gl_browser.cpp).
+GlLayer& glLayer();
