@@ -5,7 +5,7 @@
 // the sound, the next key brings it back.
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import {launchChromium, serveSite, untilPasses} from './browser.mjs';
+import {browserOwnNotice, launchChromium, serveSite, untilPasses} from './browser.mjs';
 
 const site = path.resolve(process.env.SITE_DIR ?? 'build-web/site');
 const quiet = 0.00316;  // -50 dBFS
@@ -39,7 +39,8 @@ const browser = await launchChromium();
 try {
   const page = await browser.newPage();
   const errors = [];
-  page.on('console', (m) => (m.type() === 'error' || m.type() === 'warn') && errors.push(m.text()));
+  page.on('console', (m) => (m.type() === 'error' || m.type() === 'warn') && !browserOwnNotice(m.text()) &&
+    errors.push(m.text()));
   page.on('pageerror', (e) => errors.push(e.message));
   await page.evaluateOnNewDocument(tapSpeakers);
   await page.goto(served.url);

@@ -10,6 +10,7 @@ import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import {
+  browserOwnNotice,
   check,
   creatureBox,
   evennessFault,
@@ -55,6 +56,9 @@ async function openGame(browser, viewport) {
   const consoleLines = [];
   const errors = [];
   page.on('console', (message) => {
+    if (browserOwnNotice(message.text())) {
+      return;
+    }
     consoleLines.push(message.text());
     if (message.type() === 'error' || message.type() === 'warn') {
       errors.push(message.text());
