@@ -8,7 +8,6 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh windows
 cmake --preset windows "$@" >/dev/null
 cmake --build --preset windows -j"$(nproc)" >/dev/null
-zip=build-windows/torvik-1.0-windows-x64.zip
-rm -f "$zip"
+rm -f build-windows/torvik-*-windows-x64.zip
 (cd build-windows && cpack -G ZIP >cpack.log 2>&1) || { cat build-windows/cpack.log >&2; exit 1; }
-echo "$PWD/$zip"
+echo "$PWD/$(ls build-windows/torvik-*-windows-x64.zip)"

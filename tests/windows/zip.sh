@@ -4,13 +4,15 @@
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-zip=$BUILD_DIR/torvik-1.0-windows-x64.zip
+zip=${ZIP:?the .zip cpack makes}
+folder=$(basename "$zip" .zip)
 rm -f "$zip"
 (cd "$BUILD_DIR" && cpack -G ZIP >cpack.log 2>&1) || { cat "$BUILD_DIR/cpack.log" >&2; fail "cpack"; }
 [ -f "$zip" ] || fail "no $zip"
 
 listed=$(cmake -E tar tf "$zip" | grep -v '/$' | sort)
-diff <(echo "$listed") "$ZIP_LIST" >&2 || fail "the .zip's files differ from the list (above)"
+diff <(echo "$listed") <(sed "s|^|$folder/|" "$ZIP_LIST") >&2 ||
+  fail "the .zip's files differ from the list (above)"
 
 unpacked=$(dirname "$UNPACKED")
 rm -rf "$unpacked"
@@ -18,5 +20,6 @@ mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$zip")
 cmp "$UNPACKED/LICENSE.txt" "$SOURCE_DIR/LICENSE" || fail "LICENSE.txt is not the game's licence"
 cmp "$UNPACKED/GLFW-LICENSE.txt" "$SOURCE_DIR/third_party/glfw/LICENSE.md" || fail "GLFW's licence"
-grep -q $'^Torvik 1.0 for Windows (64-bit)\r$' "$UNPACKED/README.txt" || fail "README.txt, in CR LF lines"
+grep -q "^Torvik ${VERSION:?} for Windows (64-bit)"$'\r$' "$UNPACKED/README.txt" ||
+  fail "README.txt: not of version $VERSION, or not in CR LF lines"
 echo "$(wc -c <"$zip") bytes: $(echo "$listed" | tr '\n' ' ')"
