@@ -54,6 +54,16 @@
   }
   window.addEventListener('resize', fitCanvas);
   document.addEventListener('fullscreenchange', fitCanvas);
+  // The screen's pixel ratio changes with the browser's zoom or another
+  // screen, and newer toolchains' window library then sizes the canvas to its
+  // CSS pixels: the page fits it again once that is done.
+  function watchPixelRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+      requestAnimationFrame(fitCanvas);
+      watchPixelRatio();
+    }, {once: true});
+  }
+  watchPixelRatio();
 
   // Fullscreen puts the game's area on the whole screen, black around the
   // canvas; Escape leaves it, as the browser has it. On a phone it turns the
