@@ -166,7 +166,13 @@ mergeInto(LibraryManager.library, {
     if (applied.reference !== reference) {
       gl.uniform1f(made.alphaReference, applied.reference = reference);
     }
-    gl.uniformMatrix4fv(made.matrix, false, HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16));
+    // The same matrix for a whole frame, mostly: set only when it changed.
+    var values = HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16);
+    var last = applied.matrix;
+    if (!last || values.some(function(value, i) { return value !== last[i]; })) {
+      applied.matrix = values.slice();
+      gl.uniformMatrix4fv(made.matrix, false, values);
+    }
     torvikWebGl.bind(gl, texture);
     gl.bufferSubData(gl.ARRAY_BUFFER, 0, HEAPU8.subarray(vertices, vertices + 24 * count));
     gl.drawElements(gl.TRIANGLES, (count / 4) * 6, gl.UNSIGNED_SHORT, 0);
