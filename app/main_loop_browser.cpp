@@ -1,6 +1,7 @@
 // A page must give control back to the browser between passes: its animation
 // frames drive them instead of a loop, and the pacer's sleep becomes a wait.
 
+#include <GL/gl.h>
 #include <emscripten/emscripten.h>
 
 #include "app/frame_pacer.hpp"
@@ -14,9 +15,7 @@
 namespace {
 
 struct BrowserLoop {
-    PageClock clock;
-    FrameWait wait;
-    FrameGrid grid;
+    PageFrames frames;
     unsigned passes = 0;
 };
 
@@ -26,23 +25,29 @@ BrowserLoop& browserLoop() {
 }
 
 // The library's clock, which the pacer's first reading came from, less the
-// time the page spent hidden.
-double pageClockSeconds() { return pageSeconds(browserLoop().clock, clockSeconds()); }
+// time the page spent held.
+double pageClockSeconds() { return pageSeconds(browserLoop().frames.clock, clockSeconds()); }
 
-void setPageHidden(bool hidden) {
-    if (hidden) {
-        hidePage(browserLoop().clock, clockSeconds());
+void setHeld(PageHold why, bool held) {
+    PageClock& clock = browserLoop().frames.clock;
+    if (held) {
+        holdPage(clock, why, clockSeconds());
     } else {
-        showPage(browserLoop().clock, clockSeconds());
+        releasePage(clock, why, clockSeconds());
     }
 }
 
-void waitSeconds(double seconds) { beginWait(browserLoop().wait, pageClockSeconds(), seconds); }
+void waitSeconds(double seconds) {
+    beginWait(browserLoop().frames.wait, pageClockSeconds(), seconds);
+}
 
 constexpr PassTiming pageTiming{pageClockSeconds, waitSeconds};
 
 void pagePass() {
     runPass(pageTiming);
+    // The browser shows the frame once this script returns: what the drawing
+    // still holds goes out first.
+    glFlush();
     ++browserLoop().passes;
 }
 
@@ -55,23 +60,29 @@ EM_JS(double, animationFrameAge, (), {
 });
 
 void onAnimationFrame() {
-    BrowserLoop& loop = browserLoop();
-    const double frameTime = pageSeconds(loop.clock, clockSeconds() - animationFrameAge());
-    if (passDue(loop.wait, pageClockSeconds()) && turnCome(loop.grid, frameTime)) {
-        takeTurn(loop.grid, frameTime);
+    const double now = clockSeconds();
+    if (frameRunsPass(browserLoop().frames, now - animationFrameAge(), now)) {
         pagePass();
     }
 }
 
 // A hidden page gets no animation frames and a frozen one runs no script; the
-// browser tells of both only through the document's events.
-EM_JS(void, watchPageVisibility, (), {
+// browser tells of both only through the document's events, and of a lost
+// WebGL context (a phone wanting the memory back, the GPU's process
+// restarting) through the canvas's.
+EM_JS(void, watchPage, (), {
     function onVisibilityChange() { Module['_torvik_page_hidden'](document.hidden ? 1 : 0); }
     function onFreeze() { Module['_torvik_page_hidden'](1); }
     function onResume() { Module['_torvik_page_hidden'](0); }
+    function onContextLost() { Module['_torvik_context_lost'](1); }
+    function onContextRestored() { Module['_torvik_context_lost'](0); }
     document.addEventListener('visibilitychange', onVisibilityChange);
     document.addEventListener('freeze', onFreeze);
     document.addEventListener('resume', onResume);
+    Module['canvas'].addEventListener('webglcontextlost', onContextLost);
+    Module['canvas'].addEventListener('webglcontextrestored', onContextRestored);
+    // Opened behind another tab, it starts hidden.
+    onVisibilityChange();
 });
 
 // The page sizes the canvas's own pixels in whole steps of the world's, in
@@ -86,6 +97,10 @@ EM_JS(void, askPageToFitCanvas, (), {
 
 extern "C" {
 
+// Asked by the page once the game's start-up is over: without a window there
+// is nothing to play.
+EMSCRIPTEN_KEEPALIVE int torvik_window_open() { return windowOpen() ? 1 : 0; }
+
 // Read by the page to count the passes it has run.
 EMSCRIPTEN_KEEPALIVE unsigned torvik_pass_count() { return browserLoop().passes; }
 
@@ -97,8 +112,12 @@ EMSCRIPTEN_KEEPALIVE double torvik_seconds_since_pass() {
     return pageClockSeconds() - framePacer().lastTime;
 }
 
-// Told by the page when it is hidden or frozen, and when it is back.
-EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setPageHidden(hidden != 0); }
+// Told by the page when it is hidden or frozen, and when it is back; when its
+// WebGL context is lost, and when it is back.
+EMSCRIPTEN_KEEPALIVE void torvik_page_hidden(int hidden) { setHeld(PageHold::hidden, hidden != 0); }
+EMSCRIPTEN_KEEPALIVE void torvik_context_lost(int lost) {
+    setHeld(PageHold::contextLost, lost != 0);
+}
 
 // Asked by the page how many whole steps of the world's 256 x 192 fit in this
 // many of the screen's pixels: the same rule as the desktop's fullscreen.
@@ -125,7 +144,7 @@ void runMainLoop() {
     if (!windowOpen()) {
         return;
     }
-    watchPageVisibility();
+    watchPage();
     askPageToFitCanvas();
     // 0: at the browser's animation frame rate. Never returns: the page keeps
     // the run alive.

@@ -4,10 +4,24 @@
 // the D-pad's left and right, axis 0 the left stick across.
 
 #include <GLFW/glfw3.h>
+#include <emscripten/emscripten.h>
 
 #include "app/gamepad.hpp"
 
 namespace {
+
+// A browser shows a page no pad until one of its buttons is pressed, and then
+// says so ("gamepadconnected"). Until a pad has been shown there is nothing to
+// ask for, and asking costs the browser a look at every pad on every pass.
+EM_JS(int, padShown, (), {
+    function onPadConnected() { Module['padShown'] = 1; }
+    if (typeof Module['padShown'] != 'number') {
+        var pads = navigator.getGamepads ? navigator.getGamepads() : [];
+        Module['padShown'] = Array.prototype.some.call(pads, Boolean) ? 1 : 0;
+        window.addEventListener('gamepadconnected', onPadConnected);
+    }
+    return Module['padShown'];
+});
 
 constexpr int southButton = 0;
 constexpr int eastButton = 1;
@@ -18,6 +32,9 @@ constexpr int stickAxis = 0;
 }  // namespace
 
 PadState readPad() {
+    if (padShown() == 0) {
+        return {};
+    }
     for (int pad = GLFW_JOYSTICK_1; pad <= GLFW_JOYSTICK_LAST; ++pad) {
         if (glfwJoystickPresent(pad) != GLFW_TRUE) {
             continue;

@@ -13,6 +13,8 @@ void beginWait(FrameWait& wait, double now, double seconds) {
     wait.until = now + ms / 1000.0;
 }
 
+namespace {
+
 bool passDue(const FrameWait& wait, double now) { return now >= wait.until; }
 
 bool turnCome(const FrameGrid& grid, double frameTime) {
@@ -31,21 +33,41 @@ void takeTurn(FrameGrid& grid, double frameTime) {
     }
 }
 
-void hidePage(PageClock& clock, double browserSeconds) {
-    if (!clock.hidden) {
-        clock.hidden = true;
-        clock.hiddenSince = browserSeconds;
+}  // namespace
+
+void holdPage(PageClock& clock, PageHold why, double browserSeconds) {
+    if (clock.holds == 0) {
+        clock.heldSince = browserSeconds;
     }
+    clock.holds |= static_cast<std::uint8_t>(why);
 }
 
-void showPage(PageClock& clock, double browserSeconds) {
-    if (clock.hidden) {
-        clock.hidden = false;
-        clock.hiddenTotal += std::max(0.0, browserSeconds - clock.hiddenSince);
+void releasePage(PageClock& clock, PageHold why, double browserSeconds) {
+    const auto bit = static_cast<std::uint8_t>(why);
+    if ((clock.holds & bit) == 0) {
+        return;
+    }
+    clock.holds &= static_cast<std::uint8_t>(~bit);
+    if (clock.holds == 0) {
+        clock.heldTotal += std::max(0.0, browserSeconds - clock.heldSince);
     }
 }
 
 double pageSeconds(const PageClock& clock, double browserSeconds) {
-    const double upTo = clock.hidden ? std::min(browserSeconds, clock.hiddenSince) : browserSeconds;
-    return upTo - clock.hiddenTotal;
+    const double upTo =
+        clock.holds != 0 ? std::min(browserSeconds, clock.heldSince) : browserSeconds;
+    return upTo - clock.heldTotal;
+}
+
+bool frameRunsPass(PageFrames& frames, double frameSeconds, double nowSeconds) {
+    if (frames.clock.holds != 0) {
+        return false;
+    }
+    const double frameTime = pageSeconds(frames.clock, frameSeconds);
+    if (!passDue(frames.wait, pageSeconds(frames.clock, nowSeconds)) ||
+        !turnCome(frames.grid, frameTime)) {
+        return false;
+    }
+    takeTurn(frames.grid, frameTime);
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // The browser's side of pacing, kept as plain arithmetic so it is tested
 // without a browser.
 
@@ -13,9 +15,6 @@ struct FrameWait {
 // for any positive duration, as the desktop's sleep rounds it.
 void beginWait(FrameWait& wait, double now, double seconds);
 
-// Whether an animation frame at `now` runs a pass.
-bool passDue(const FrameWait& wait, double now);
-
 // The turns of a 60 Hz display's swaps, on the page's clock. On the desktop
 // the synchronised swap makes every pass last a display refresh; a page's
 // animation frames may come faster (90, 120, 144 a second), and passes would
@@ -24,7 +23,10 @@ bool passDue(const FrameWait& wait, double now);
 // turn, one pass length after the last, and runs on the first frame at or
 // after it: on every frame at 60 Hz, every second one at 120 Hz, one or two
 // frames apart at 90 Hz, two or three at 144 Hz. The pacer's waits come on
-// top, unchanged.
+// top, unchanged. A frame a whole turn or more late (a stalled page, a
+// display a hair slow) starts the grid afresh from itself, as a display's
+// swap after a late frame waits for the next refresh: turns missed are not
+// made up in a rush.
 struct FrameGrid {
     double nextTurn = 0.0;  // page clock reading of the next pass's turn, seconds
     bool started = false;   // the first frame has set the grid
@@ -34,28 +36,38 @@ struct FrameGrid {
 // waver by a little, and a 60 Hz display may run a hair fast.
 inline constexpr double earlyFrameSeconds = 0.002;
 
-// Whether an animation frame that began at `frameTime` has reached the
-// next pass's turn.
-bool turnCome(const FrameGrid& grid, double frameTime);
-
-// The frame at `frameTime` runs a pass: the next turn is one pass length on.
-// A frame a whole turn or more late (a stalled page, a display a hair slow)
-// starts the grid afresh from itself, as a display's swap after a late frame
-// waits for the next refresh: turns missed are not made up in a rush.
-void takeTurn(FrameGrid& grid, double frameTime);
+// Why a page holds its run: hidden (or frozen), or its WebGL context lost.
+// While anything holds it no pass runs, and the page's clock stands still.
+enum class PageHold : std::uint8_t { hidden = 1, contextLost = 2 };
 
 // The clock the pacer reads in a page: the browser's, stopped while the page
-// is hidden or frozen. A hidden tab gets no animation frames, and all that
-// time would otherwise reach the pacer as one enormous pass, which it would
-// then pay back by running the game too fast for minutes.
+// is held. A hidden tab gets no animation frames, and all that time would
+// otherwise reach the pacer as one enormous pass, which it would then pay
+// back by running the game too fast for minutes; a page whose context is
+// lost gets its frames, but has nothing to draw with.
 struct PageClock {
-    double hiddenTotal = 0.0;  // seconds the page has spent hidden so far
-    double hiddenSince = 0.0;  // browser reading when the current spell began
-    bool hidden = false;
+    double heldTotal = 0.0;  // seconds the page has spent held so far
+    double heldSince = 0.0;  // browser reading when the current spell began
+    std::uint8_t holds = 0;  // the PageHold bits that hold it now
 };
 
-void hidePage(PageClock& clock, double browserSeconds);
-void showPage(PageClock& clock, double browserSeconds);
+// Each reason counts once however often the page hears of it.
+void holdPage(PageClock& clock, PageHold why, double browserSeconds);
+void releasePage(PageClock& clock, PageHold why, double browserSeconds);
 
-// The page's own time: the browser's reading less every hidden spell.
+// The page's own time: the browser's reading less every held spell.
 double pageSeconds(const PageClock& clock, double browserSeconds);
+
+// All the page keeps to decide which of its animation frames run a pass.
+struct PageFrames {
+    PageClock clock;
+    FrameWait wait;
+    FrameGrid grid;
+};
+
+// Whether the animation frame that began at the browser's `frameSeconds`,
+// its script running at the browser's `nowSeconds` (a little later, by how
+// busy the page is), runs a pass: not while the page is held; the pacer's
+// wait, begun on the clock, over by the clock; the pass's turn come by the
+// frame's own time. A frame that runs a pass takes its turn.
+bool frameRunsPass(PageFrames& frames, double frameSeconds, double nowSeconds);

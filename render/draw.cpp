@@ -10,7 +10,6 @@
 #include "characters/character.hpp"
 #include "render/atlas.hpp"
 #include "render/gl_context.hpp"
-#include "render/gl_target.hpp"
 #include "render/image16.hpp"
 #include "render/render_state.hpp"
 #include "render/texture.hpp"
@@ -29,17 +28,13 @@ float texelCoord(int texel) { return static_cast<float>(texel) / static_cast<flo
 
 // One tile as a quad of its own, corners counter-clockwise on screen so it
 // faces the camera. White before every vertex leaves the texels as they are.
-// Where the tiles of a cell go out together, the cell opens and closes the
-// primitive around them.
 void drawTileQuad(unsigned tileNumber, int x, int y, int height) {
     const AtlasSlot slot = atlasSlot(tileNumber);
     const float sLeft = texelCoord(slot.u);
     const float sRight = texelCoord(slot.u + atlasTileTexels);
     const float tTop = texelCoord(slot.v);
     const float tBottom = texelCoord(slot.v + atlasTileTexels);
-    if constexpr (!glTarget.tilesBatchedPerCell) {
-        glBegin(GL_QUADS);
-    }
+    glBegin(GL_QUADS);
     glColor3f(1.0F, 1.0F, 1.0F);
     glTexCoord2f(sLeft, tTop);
     glVertex3i(x, height, y);
@@ -52,9 +47,7 @@ void drawTileQuad(unsigned tileNumber, int x, int y, int height) {
     glColor3f(1.0F, 1.0F, 1.0F);
     glTexCoord2f(sRight, tTop);
     glVertex3i(x + tileSize, height, y);
-    if constexpr (!glTarget.tilesBatchedPerCell) {
-        glEnd();
-    }
+    glEnd();
 }
 
 }  // namespace
@@ -89,9 +82,6 @@ void drawCell(int cellColumn, int cellRow, std::uint32_t texture) {
         return;
     }
     glBindTexture(GL_TEXTURE_2D, texture);
-    if constexpr (glTarget.tilesBatchedPerCell) {
-        glBegin(GL_QUADS);
-    }
     for (int i = 0; i < cellTiles; ++i) {
         const auto column = static_cast<int>(firstColumn) + i;
         for (int j = 0; j < cellTiles; ++j) {
@@ -111,9 +101,6 @@ void drawCell(int cellColumn, int cellRow, std::uint32_t texture) {
                 drawTileQuad(back, x, y, backHeight);
             }
         }
-    }
-    if constexpr (glTarget.tilesBatchedPerCell) {
-        glEnd();
     }
     if (world.player != nullptr) {
         drawSprite(*world.player);
@@ -142,19 +129,10 @@ void drawSprite(const Character& character) {
     glColor3f(1.0F, 1.0F, 1.0F);
     glTexCoord2f(sLeft, tTop);
     glVertex3i(centreX - halfWidth, spriteHeight, centreY - halfHeight);
-    if constexpr (glTarget.colourEveryVertex) {
-        glColor3f(1.0F, 1.0F, 1.0F);
-    }
     glTexCoord2f(sLeft, tBottom);
     glVertex3i(centreX - halfWidth, spriteHeight, centreY + halfHeight);
-    if constexpr (glTarget.colourEveryVertex) {
-        glColor3f(1.0F, 1.0F, 1.0F);
-    }
     glTexCoord2f(sRight, tBottom);
     glVertex3i(centreX + halfWidth, spriteHeight, centreY + halfHeight);
-    if constexpr (glTarget.colourEveryVertex) {
-        glColor3f(1.0F, 1.0F, 1.0F);
-    }
     glTexCoord2f(sRight, tTop);
     glVertex3i(centreX + halfWidth, spriteHeight, centreY - halfHeight);
     glEnd();

@@ -9,7 +9,6 @@
 #include "assets/images.hpp"
 #include "render/camera.hpp"
 #include "render/gl_context.hpp"
-#include "render/gl_target.hpp"
 #include "render/texture.hpp"
 #include "render/view_steps.hpp"
 #include "world/level.hpp"
@@ -31,16 +30,12 @@ void setupGlState() {
     if (!glContextReady()) {
         return;
     }
-    if constexpr (glTarget.fixedFunctionHints) {
-        glShadeModel(GL_SMOOTH);
-    }
+    glShadeModel(GL_SMOOTH);
     glClearColor(0.0F, 0.0F, 0.0F, 1.0F);
     glClearDepth(1.0);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
-    if constexpr (glTarget.fixedFunctionHints) {
-        glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    }
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     // Texels are all or nothing: transparent ones write neither colour nor

@@ -54,6 +54,16 @@
   }
   window.addEventListener('resize', fitCanvas);
   document.addEventListener('fullscreenchange', fitCanvas);
+  // The screen's pixel ratio changes with the browser's zoom or another
+  // screen, and newer toolchains' window library then sizes the canvas to its
+  // CSS pixels: the page fits it again once that is done.
+  function watchPixelRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {
+      requestAnimationFrame(fitCanvas);
+      watchPixelRatio();
+    }, {once: true});
+  }
+  watchPixelRatio();
 
   // Fullscreen puts the game's area on the whole screen, black around the
   // canvas; Escape leaves it, as the browser has it. On a phone it turns the
@@ -140,20 +150,37 @@
     document.getElementById('no-webgl').hidden = false;
   }
 
-  // ---- Sound ----
-  // A browser starts a page's audio suspended until the player does
-  // something: the first key or tap lets it start, in time for the sound that
-  // very key makes. The speaker button is the M key's switch.
-  function resumeSound() {
-    for (const device of (window.miniaudio && window.miniaudio.devices) || []) {
-      if (device && device.webaudio && device.webaudio.state === 'suspended') {
-        device.webaudio.resume().catch(() => {});
-      }
+  // A phone takes a page's WebGL away when it wants the memory back, and a
+  // browser when its GPU's process restarts: the game holds its run and, when
+  // the context comes back, makes its drawing again. If it does not come
+  // back while the page is shown, the canvas's place says so.
+  const contextLost = document.getElementById('context-lost');
+  const lostWaitMs = 3000;
+  let lostTimer = null;
+  function sayContextLost() {
+    if (document.hidden) {
+      lostTimer = setTimeout(sayContextLost, lostWaitMs);
+      return;
     }
+    canvas.style.display = 'none';
+    contextLost.hidden = false;
   }
-  for (const type of ['keydown', 'pointerdown']) {
-    window.addEventListener(type, resumeSound, true);
-  }
+  canvas.addEventListener('webglcontextlost', (event) => {
+    event.preventDefault();
+    clearTimeout(lostTimer);
+    lostTimer = setTimeout(sayContextLost, lostWaitMs);
+  });
+  canvas.addEventListener('webglcontextrestored', () => {
+    clearTimeout(lostTimer);
+    contextLost.hidden = true;
+    canvas.style.display = '';
+  });
+  document.getElementById('reload').addEventListener('click', () => location.reload());
+
+  // ---- Sound ----
+  // The game's sound output starts itself on the first key or tap, as
+  // browsers require, in time for the sound that very key makes. The speaker
+  // button is the M key's switch.
   const speaker = document.getElementById('speaker');
   function showSound() {
     const muted = Module.calledRun && Module._torvik_sound_muted() !== 0;
@@ -184,14 +211,16 @@
       canvas.width = canvas.height = 0;
       fitCanvas();
     },
-    print: (line) => {
-      console.log(line);
-      if (line === 'GLFW window creation failed') {
+    print: (line) => console.log(line),
+    // The game writes nothing there itself: only the toolchain's notes come.
+    printErr: (line) => console.warn(line),
+    // Once the game's start-up is over: without a window it has run its one
+    // pass and ended.
+    postRun: () => {
+      if (!Module._torvik_window_open()) {
         showNoWebGl();
       }
     },
-    // The game writes nothing there itself: only the toolchain's notes come.
-    printErr: (line) => console.warn(line),
   };
   canvas.focus();
 

@@ -11,27 +11,23 @@
 
 namespace {
 
-// A page's animation frames at a display's refresh rate, each running a pass
-// when the pacer's wait is over and the pass's turn has come, read off a
-// clock the test moves.
-struct PageFrames : ::testing::Test {
+// A page's animation frames at a display's refresh rate, each deciding as
+// the page does whether it runs a pass, on a clock the test moves. A frame's
+// script runs a little after the frame began, as a busy page's does.
+struct AnimationFrames : ::testing::Test {
     static inline double browserNow = 0.0;
-    static inline PageClock clock;
-    static inline FrameWait wait;
-    FrameGrid grid;
+    static inline PageFrames page;
     FramePacer pacer;
     long frameCount = 0;
     std::vector<long> passFrames;  // the frames that ran a pass, counted from 1
     std::uint32_t noise = 12345;
 
-    static double pageNow() { return pageSeconds(clock, browserNow); }
-    static void waitSeconds(double seconds) { beginWait(wait, pageNow(), seconds); }
+    static double pageNow() { return pageSeconds(page.clock, browserNow); }
+    static void waitSeconds(double seconds) { beginWait(page.wait, pageNow(), seconds); }
 
     void SetUp() override {
         browserNow = 0.0;
-        clock = PageClock{};
-        wait = FrameWait{};
-        grid = FrameGrid{};
+        page = PageFrames{};
         // The first pass comes after the page's start-up, as in a browser.
         pacer = FramePacer{};
         pacer.lastTime = -0.3;
@@ -45,26 +41,26 @@ struct PageFrames : ::testing::Test {
         return jitter * ((static_cast<double>(noise >> 8) / double{1U << 24}) * 2.0 - 1.0);
     }
 
-    // One animation frame that began at the browser's `frameTime`.
-    void frame(double frameTime) {
-        browserNow = frameTime;
+    // One animation frame that began at the browser's `frameTime`, its
+    // script running `late` seconds after.
+    void frame(double frameTime, double late = 0.0) {
+        browserNow = frameTime + late;
         ++frameCount;
-        const double now = pageNow();
-        if (passDue(wait, now) && turnCome(grid, now)) {
-            takeTurn(grid, now);
-            measurePass(pacer, now);
+        if (frameRunsPass(page, frameTime, browserNow)) {
+            measurePass(pacer, pageNow());
             pacePass(pacer, waitSeconds);
             passFrames.push_back(frameCount);
         }
     }
 
     // Frames at `hertz` for `seconds`, their times wavering by up to
-    // `jitter`; the passes they ran.
-    int frames(double hertz, double seconds, double jitter = 0.0) {
+    // `jitter`, their scripts running up to `late` after them; the passes
+    // they ran.
+    int frames(double hertz, double seconds, double jitter = 0.0, double late = 0.0) {
         const double start = browserNow;
         const std::size_t before = passFrames.size();
         for (long i = 1; i <= std::lround(seconds * hertz); ++i) {
-            frame(start + static_cast<double>(i) / hertz + waver(jitter));
+            frame(start + static_cast<double>(i) / hertz + waver(jitter), std::abs(waver(late)));
         }
         browserNow = start + seconds;
         return static_cast<int>(passFrames.size() - before);
@@ -83,7 +79,7 @@ struct PageFrames : ::testing::Test {
 
 using Gaps = std::map<long, int>;
 
-TEST_F(PageFrames, SixtyTicksASecondWhateverTheRefreshRate) {
+TEST_F(AnimationFrames, SixtyTicksASecondWhateverTheRefreshRate) {
     for (const double hertz : {60.0, 75.0, 90.0, 120.0, 144.0, 240.0}) {
         SetUp();
         const double perSecond = frames(hertz, 10.0) / 10.0;
@@ -91,7 +87,7 @@ TEST_F(PageFrames, SixtyTicksASecondWhateverTheRefreshRate) {
     }
 }
 
-TEST_F(PageFrames, PassesFallEvenlyOnTheFrames) {
+TEST_F(AnimationFrames, PassesFallEvenlyOnTheFrames) {
     // Every frame at 60 Hz; every second at 120; at 90 and 144 one or two
     // frames apart and two or three, turn about; never a run and a hold.
     const std::map<double, std::pair<long, long>> apart{
@@ -107,7 +103,7 @@ TEST_F(PageFrames, PassesFallEvenlyOnTheFrames) {
     }
 }
 
-TEST_F(PageFrames, ADisplayAHairOffSixtyHertz) {
+TEST_F(AnimationFrames, ADisplayAHairOffSixtyHertz) {
     // A hair slow: every frame, as the desktop's synchronised swap has it.
     frames(59.94, 60.0, 0.0005);
     EXPECT_EQ(gaps(), (Gaps{{1, static_cast<int>(passFrames.size()) - 1}}));
@@ -123,7 +119,7 @@ TEST_F(PageFrames, ADisplayAHairOffSixtyHertz) {
     EXPECT_LE(seen.count(2) != 0 ? seen.at(2) : 0, 3);
 }
 
-TEST_F(PageFrames, AfterAStallThePassesKeepTheirPaceWithoutARush) {
+TEST_F(AnimationFrames, AfterAStallThePassesKeepTheirPaceWithoutARush) {
     frames(144.0, 2.0);
     const std::size_t beforeStall = passFrames.size();
     browserNow += 0.25;  // the page stood still a quarter of a second
@@ -134,13 +130,13 @@ TEST_F(PageFrames, AfterAStallThePassesKeepTheirPaceWithoutARush) {
     EXPECT_EQ(gaps(beforeStall).rbegin()->first, 3);
 }
 
-TEST_F(PageFrames, AHiddenSpellDoesNotSpeedTheGameUpAfterwards) {
+TEST_F(AnimationFrames, AHiddenSpellDoesNotSpeedTheGameUpAfterwards) {
     frames(144.0, 2.0);
-    hidePage(clock, browserNow);
+    holdPage(page.clock, PageHold::hidden, browserNow);
     const double hiddenAt = pageNow();
     browserNow += 600.0;  // ten minutes in another tab: no frames at all
     EXPECT_EQ(pageNow(), hiddenAt);
-    showPage(clock, browserNow);
+    releasePage(page.clock, PageHold::hidden, browserNow);
     EXPECT_EQ(pageNow(), hiddenAt);
 
     const std::size_t beforeShown = passFrames.size();
@@ -149,14 +145,56 @@ TEST_F(PageFrames, AHiddenSpellDoesNotSpeedTheGameUpAfterwards) {
     EXPECT_EQ(gaps(beforeShown).rbegin()->first, 3);
 }
 
-TEST_F(PageFrames, RepeatedNoticesOfOneSpellCountItOnce) {
+TEST_F(AnimationFrames, ALateScriptKeepsToTheFramesOwnTimes) {
+    // The script of a frame runs up to 8 ms after the frame began, by how
+    // busy the page is: the turns are judged on the frames' own times, so at
+    // 60 Hz every frame still runs a pass, and at 144 Hz they stay two or
+    // three frames apart.
+    frames(60.0, 10.0, 0.0005, 0.008);
+    EXPECT_EQ(gaps(), (Gaps{{1, static_cast<int>(passFrames.size()) - 1}}));
+    SetUp();
+    EXPECT_NEAR(frames(144.0, 10.0, 0.0005, 0.008) / 10.0, 60.0, 0.2);
+    EXPECT_EQ(gaps().begin()->first, 2);
+    EXPECT_EQ(gaps().rbegin()->first, 3);
+}
+
+TEST_F(AnimationFrames, NoPassWhileTheContextIsLostAndNoRushAfter) {
+    frames(60.0, 2.0);
+    const std::size_t beforeLoss = passFrames.size();
+    holdPage(page.clock, PageHold::contextLost, browserNow);
+    const double lostAt = pageNow();
+    // The frames go on coming: the page is shown, only its WebGL is gone.
+    EXPECT_EQ(frames(60.0, 3.0), 0);
+    EXPECT_EQ(pageNow(), lostAt);
+    releasePage(page.clock, PageHold::contextLost, browserNow);
+    EXPECT_EQ(pageNow(), lostAt);
+    // Back on the first frame, then 60 a second, one on every frame.
+    EXPECT_NEAR(frames(60.0, 5.0), 300, 1);
+    EXPECT_EQ(passFrames[beforeLoss], static_cast<long>(beforeLoss) + 180 + 1);
+    EXPECT_EQ(gaps(beforeLoss).size(), 1U);
+}
+
+TEST_F(AnimationFrames, HeldUntilEveryReasonIsOver) {
+    // Hidden, its context lost while hidden, shown again before the context
+    // comes back: held from the first to the last.
+    frames(60.0, 1.0);
+    holdPage(page.clock, PageHold::hidden, 1.0);
+    holdPage(page.clock, PageHold::contextLost, 2.0);
+    releasePage(page.clock, PageHold::hidden, 3.0);
+    browserNow = 3.0;
+    EXPECT_EQ(frames(60.0, 1.0), 0);
+    releasePage(page.clock, PageHold::contextLost, 5.0);
+    EXPECT_EQ(pageSeconds(page.clock, 6.0), 2.0);
+}
+
+TEST_F(AnimationFrames, RepeatedNoticesOfOneSpellCountItOnce) {
     // Hidden, then frozen, then shown and resumed: the page hears of one
     // spell several times.
-    hidePage(clock, 5.0);
-    hidePage(clock, 7.0);
-    showPage(clock, 9.0);
-    showPage(clock, 12.0);
-    EXPECT_EQ(pageSeconds(clock, 20.0), 16.0);
+    holdPage(page.clock, PageHold::hidden, 5.0);
+    holdPage(page.clock, PageHold::hidden, 7.0);
+    releasePage(page.clock, PageHold::hidden, 9.0);
+    releasePage(page.clock, PageHold::hidden, 12.0);
+    EXPECT_EQ(pageSeconds(page.clock, 20.0), 16.0);
 }
 
 }  // namespace

@@ -25,6 +25,15 @@ export function launchChromium(extraArgs = []) {
   });
 }
 
+// What the headless browser's GPU process says in a WebGL page's console
+// about its own work: its software compositor reads every WebGL canvas back
+// to show it, and the GL under it calls that a stall, four times. The page
+// reads nothing back; a browser with a GPU to composite on says nothing.
+export function browserOwnNotice(text) {
+  return /^\[\.WebGL-0x[0-9a-f]+\]GL Driver Message \(OpenGL, Performance, GL_CLOSE_PATH_NV, High\): GPU stall due to ReadPixels/
+    .test(text);
+}
+
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 export function passCount(page) {
@@ -47,6 +56,27 @@ export async function untilPasses(page, count, timeoutMs = 60000) {
 // Waits until the page has run `count` more passes.
 export async function forPasses(page, count, timeoutMs = 60000) {
   await untilPasses(page, (await passCount(page)) + count, timeoutMs);
+}
+
+// Installed before the page loads, and before keepPageTime: the page's
+// clocks (performance.now, the animation frames' times) move on by
+// window.torvikSkippedMs more than the browser's, which a test raises to have
+// the page live through minutes without waiting for them.
+export function letTimeSkip(page) {
+  return page.evaluateOnNewDocument(() => {
+    window.torvikSkippedMs = 0;
+    const now = performance.now.bind(performance);
+    performance.now = () => now() + window.torvikSkippedMs;
+    const timeline = Object.getOwnPropertyDescriptor(AnimationTimeline.prototype, 'currentTime');
+    Object.defineProperty(document.timeline, 'currentTime', {
+      get() {
+        const time = timeline.get.call(this);
+        return time === null ? null : time + window.torvikSkippedMs;
+      },
+    });
+    const frame = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = (callback) => frame((time) => callback(time + window.torvikSkippedMs));
+  });
 }
 
 // Installed before the page loads: the page's own clock, the browser's less

@@ -1,12 +1,16 @@
 // The web build played in headless Chromium as a player plays it: it starts
-// cleanly, shows the native game's picture, runs, jumps, answers its touch
-// buttons and keeps 60 passes a second however fast the browser's frames come.
+// with nothing in the console but its own lines, shows the native game's
+// picture, runs, jumps, answers its touch buttons, keeps 60 passes a second
+// however fast the browser's frames come, and lives through what a phone
+// does to a page: its WebGL taken away and given back (or not), the screen
+// turned, minutes hidden, a trip back through the browser's history.
 // Waits are for passes, and the pace is judged against the page's own clock.
 import assert from 'node:assert/strict';
 import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import {
+  browserOwnNotice,
   check,
   creatureBox,
   evennessFault,
@@ -14,6 +18,7 @@ import {
   groundRow,
   keepPageTime,
   launchChromium,
+  letTimeSkip,
   measurePasses,
   paceFault,
   pacerReading,
@@ -44,19 +49,23 @@ const startupLines = [
 // Long enough for the creature to drop onto the grass and stand.
 const landedPasses = 180;
 
-// A page of the game, its console kept; errors in it fail the test.
+// A page of the game, its console kept; errors and warnings in it fail the test.
 async function openGame(browser, viewport) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   const consoleLines = [];
   const errors = [];
   page.on('console', (message) => {
+    if (browserOwnNotice(message.text())) {
+      return;
+    }
     consoleLines.push(message.text());
-    if (message.type() === 'error') {
+    if (message.type() === 'error' || message.type() === 'warn') {
       errors.push(message.text());
     }
   });
   page.on('pageerror', (error) => errors.push(error.message));
+  await letTimeSkip(page);
   await keepPageTime(page);
   await page.goto(served.url);
   return {page, consoleLines, errors};
@@ -137,11 +146,10 @@ try {
   // the scale.
   const {page, consoleLines, errors} = await openGame(browser, {width: 900, height: 640});
 
-  await check('starts with its start-up lines in the console and no error', async () => {
+  await check('starts with its start-up lines in the console and nothing else', async () => {
     await untilPasses(page, landedPasses);
-    const lines = consoleLines.filter((line) => startupLines.some((pattern) => pattern.test(line)));
-    assert.equal(lines.length, startupLines.length, `start-up lines: ${JSON.stringify(consoleLines)}`);
-    lines.forEach((line, i) => assert.match(line, startupLines[i]));
+    assert.equal(consoleLines.length, startupLines.length, `the console: ${JSON.stringify(consoleLines)}`);
+    consoleLines.forEach((line, i) => assert.match(line, startupLines[i]));
     assert.deepEqual(errors, []);
     assert.equal(await page.title(), 'Torvik');
   });
@@ -187,6 +195,50 @@ try {
       i > 0 && passes === 0 && time - span.frames[i - 1][0] >= evenness.frameMs - 2);
     assert.deepEqual(skipped, [], 'frames a whole frame period after the one before them, without a pass');
   });
+
+  await check('a lost WebGL context holds the run; given back, the same picture within a second, the run where it was', async () => {
+    // Away from the start, at rest: a run begun afresh would show otherwise.
+    const before = await canvasPicture(page, 'before_loss.png');
+    await page.evaluate(() => {
+      window.torvikLoss = {};
+      const loss = window.torvikLoss;
+      canvas.addEventListener('webglcontextlost', () => {
+        loss.passes = Module._torvik_pass_count();
+        loss.frames = window.torvikAnimationFrames;
+      });
+      canvas.addEventListener('webglcontextrestored', () => (loss.restoredAt = performance.now()));
+      // A lost context hands out no extension: kept for giving it back.
+      loss.extension = canvas.getContext('webgl').getExtension('WEBGL_lose_context');
+      loss.extension.loseContext();
+    });
+    await page.waitForFunction(() => window.torvikLoss.passes !== undefined, {timeout: 10000});
+    // The page is shown and its animation frames go on; the passes do not.
+    await page.waitForFunction(() => window.torvikAnimationFrames >= window.torvikLoss.frames + 60, {timeout: 30000});
+    const loss = await page.evaluate(() => ({passes: window.torvikLoss.passes}));
+    assert.equal(await passCount(page), loss.passes, 'passes ran while the context was lost');
+
+    await page.evaluate(() => window.torvikLoss.extension.restoreContext());
+    await untilPasses(page, loss.passes + 5);
+    const back = await page.evaluate(() => {
+      const {restoredAt} = window.torvikLoss;
+      const first = window.torvikFrameLog.find(([time, passes]) => passes > 0 && time >= restoredAt);
+      return first ? first[0] - restoredAt : null;
+    });
+    assert.ok(back !== null && back < 1000, `the first pass came ${back} ms after the context`);
+    const after = await canvasPicture(page, 'after_loss.png');
+    assert.equal(differingWorldPixels(after, before), 0, 'another picture after the context came back');
+  });
+  assert.deepEqual(errors, []);
+
+  await check('a context that never comes back is said in the canvas\'s place, and its reload button plays again', async () => {
+    await page.evaluate(() => canvas.getContext('webgl').getExtension('WEBGL_lose_context').loseContext());
+    await page.waitForSelector('#context-lost:not([hidden])', {timeout: 10000});
+    assert.ok(!(await (await page.$('canvas')).isVisible()), 'the lost canvas is still shown');
+    assert.match(await page.$eval('#context-lost', (p) => p.textContent), /not come back/);
+    await Promise.all([page.waitForNavigation(), page.click('#reload')]);
+    await untilPasses(page, 60);
+    assert.ok(await (await page.$('canvas')).isVisible());
+  });
   assert.deepEqual(errors, []);
   await page.close();
 
@@ -200,6 +252,29 @@ try {
     await forPasses(touch.page, 60);
     const after = creatureBox(worldPixels(await canvasPicture(touch.page, 'touch_after.png')));
     assert.ok(after.left > before.left, `tap moved it from x ${before.left} to ${after.left}`);
+
+    // A phone turned to landscape and back: the canvas refits in whole steps
+    // of the world's 256 x 192 in the screen's own pixels, inside the screen.
+    const portrait = {width: 412, height: 915, deviceScaleFactor: 2, isMobile: true, hasTouch: true};
+    const sizes = [];
+    for (const viewport of [portrait, {...portrait, width: 915, height: 412, isLandscape: true}, portrait]) {
+      await touch.page.setViewport(viewport);
+      await forPasses(touch.page, 10);
+      sizes.push(await touch.page.evaluate(() => {
+        const box = canvas.getBoundingClientRect();
+        return {width: canvas.width, height: canvas.height, shown: box.width * devicePixelRatio,
+          inside: box.left >= 0 && box.right <= innerWidth && box.height <= innerHeight};
+      }));
+    }
+    for (const size of sizes) {
+      const steps = size.width / 256;
+      assert.ok(Number.isInteger(steps) && steps >= 1 && size.height === 192 * steps && size.shown === size.width,
+        `canvas ${JSON.stringify(size)}`);
+      assert.ok(size.inside, `canvas ${JSON.stringify(size)} beyond the screen`);
+    }
+    assert.ok(sizes[1].width < sizes[0].width, `landscape ${sizes[1].width}, portrait ${sizes[0].width}`);
+    assert.deepEqual(sizes[2], sizes[0]);
+    creatureBox(worldPixels(await canvasPicture(touch.page, 'turned.png')));
     assert.deepEqual(touch.errors, []);
     await touch.page.close();
   });
@@ -209,7 +284,7 @@ try {
 
 browser = await launchChromium(['--disable-frame-rate-limit', '--disable-gpu-vsync']);
 try {
-  await check('60 passes a second, evenly on the frames, when they come as fast as they can; also after a hidden spell', async () => {
+  await check('60 passes a second, evenly on the frames, when they come as fast as they can; also after ten minutes hidden', async () => {
     // The canvas at the native window's size: the game's pacing is judged,
     // not the software renderer's speed at four times the pixels.
     const {page, errors} = await openGame(browser, {width: 900, height: 640});
@@ -228,13 +303,29 @@ try {
     const other = await browser.newPage();
     await other.bringToFront();
     const hiddenAt = await passCount(page);
-    await sleep(5000);
+    // Ten minutes on the page's clocks, a few seconds on the test's.
+    await page.evaluate(() => (window.torvikSkippedMs += 600000));
+    await sleep(3000);
     assert.equal(await passCount(page), hiddenAt, 'passes ran while the page was hidden');
     await page.bringToFront();
-    await sleep(5000);
+    await other.close();
+    const shown = await measurePasses(page, 5);
     const after = passesBetween(beforeHiding, await pacerReading(page));
-    console.log(`  over 5 s hidden and 5 s back: ${JSON.stringify(after)}`);
+    console.log(`  over ten minutes hidden and 5 s back: ${JSON.stringify(after)}`);
     assertKeptPace(after, ' around the hidden spell');
+    // No rush of passes to make up for the time.
+    assertEvenPace(shown);
+
+    // Away and back through the browser's history: restored as it was left,
+    // from the back-forward cache, it plays on.
+    await page.evaluate(() => (window.torvikLeft = true));
+    const left = await passCount(page);
+    await page.goto('about:blank');
+    await page.goBack();
+    assert.equal(await page.evaluate(() => window.torvikLeft), true, 'the page was loaded afresh, not restored');
+    assert.ok((await passCount(page)) >= left);
+    await forPasses(page, 60);
+    assertKeptPace(passesBetween(beforeHiding, await pacerReading(page)), ' around the trip through history');
     assert.deepEqual(errors, []);
   });
 } finally {

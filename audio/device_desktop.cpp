@@ -1,13 +1,10 @@
 // The one place the sound library is called: the output device, opened at
-// start-up on whatever the machine has (PulseAudio, ALSA, Web Audio, WASAPI)
-// and otherwise on the library's silent null device; never a word printed.
+// start-up on whatever the machine has (PulseAudio, ALSA, WASAPI) and
+// otherwise on the library's silent null device; never a word printed.
 
+#include "audio/quiet_backends.hpp"
 #include "audio/sound.hpp"
 #include "audio/sound_library.h"
-
-#if defined(__linux__) && !defined(__EMSCRIPTEN__)
-#include <dlfcn.h>
-#endif
 
 namespace {
 
@@ -27,36 +24,14 @@ void onSoundWanted(ma_device* device, void* out, const void* /*in*/, ma_uint32 f
     renderSound(static_cast<float*>(out), frames, device->playback.channels);
 }
 
-#if defined(__linux__) && !defined(__EMSCRIPTEN__)
-// ALSA complains on stderr while it is probed on a machine without sound;
-// the same library the sound library opens gets a handler that says nothing.
-// It stays loaded for the run.
-void swallowAlsaMessage(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
-                        const char* /*fmt*/, ...) {}
-
-void quietenAlsa() {
-    void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (alsa == nullptr) {
-        return;
-    }
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    using SetHandler = int (*)(Handler);
-    if (void* set = dlsym(alsa, "snd_lib_error_set_handler"); set != nullptr) {
-        reinterpret_cast<SetHandler>(set)(swallowAlsaMessage);
-    }
-}
-#else
-void quietenAlsa() {}
-#endif
-
 // About 10 ms a period: a sound a pass queues is mixed within that.
 constexpr ma_uint32 periodMilliseconds = 10;
 
 // The backends in the order they are tried. A backend whose library loads may
 // still have no device (ALSA on a machine without a sound card): then the
 // ones after it are tried, down to the null device, which always opens.
-constexpr ma_backend backends[] = {ma_backend_pulseaudio, ma_backend_alsa, ma_backend_webaudio,
-                                   ma_backend_wasapi, ma_backend_null};
+constexpr ma_backend backends[] = {ma_backend_pulseaudio, ma_backend_alsa, ma_backend_wasapi,
+                                   ma_backend_null};
 constexpr ma_uint32 backendCount = sizeof backends / sizeof backends[0];
 
 bool openDevice(SoundDevice& sound) {
@@ -79,7 +54,7 @@ void startSound() {
     if (sound.contextReady) {
         return;
     }
-    quietenAlsa();
+    quietenSoundBackends();
     ma_context_config contextConfig = ma_context_config_init();
     contextConfig.pulse.pApplicationName = "Torvik";
     ma_uint32 first = 0;
