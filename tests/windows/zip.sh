@@ -4,9 +4,10 @@
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-zip=$BUILD_DIR/torvik-1.0-windows-x64.zip
+zip=$BUILD_DIR/torvik-$VERSION-windows-x64.zip
 rm -f "$zip"
-(cd "$BUILD_DIR" && cpack -G ZIP >cpack.log 2>&1) || { cat "$BUILD_DIR/cpack.log" >&2; fail "cpack"; }
+cmake --build "$BUILD_DIR" --target torvik_zip >"$BUILD_DIR/zip.log" 2>&1 ||
+  { cat "$BUILD_DIR/zip.log" >&2; fail "packing the .zip"; }
 [ -f "$zip" ] || fail "no $zip"
 
 listed=$(cmake -E tar tf "$zip" | grep -v '/$' | sort)
@@ -18,5 +19,5 @@ mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$zip")
 cmp "$UNPACKED/LICENSE.txt" "$SOURCE_DIR/LICENSE" || fail "LICENSE.txt is not the game's licence"
 cmp "$UNPACKED/GLFW-LICENSE.txt" "$SOURCE_DIR/third_party/glfw/LICENSE.md" || fail "GLFW's licence"
-grep -q $'^Torvik 1.0 for Windows (64-bit)\r$' "$UNPACKED/README.txt" || fail "README.txt, in CR LF lines"
+grep -qxF $'Torvik '"$VERSION"$' for Windows (64-bit)\r' "$UNPACKED/README.txt" || fail "README.txt, in CR LF lines"
 echo "$(wc -c <"$zip") bytes: $(echo "$listed" | tr '\n' ' ')"
