@@ -51,7 +51,8 @@ needs[windows-tests]="${needs[windows]} wine64 python3 pkg-config libgl1 libxran
 # qemu-user to run them here, their games drawn by Mesa's software renderers
 # of their own architecture; the native game they are compared with.
 needs[arm-tests]="${needs[native-tests]} ${needs[package-arm64]} ${needs[package-armhf]}
-  qemu-user-static libgtest-dev:arm64 libgtest-dev:armhf libgl1-mesa-dri:arm64 libgl1-mesa-dri:armhf"
+  qemu-user-static libgtest-dev:arm64 libgtest-dev:armhf libgmock-dev:arm64 libgmock-dev:armhf
+  libgl1-mesa-dri:arm64 libgl1-mesa-dri:armhf"
 needs[static]="clang-format clang-tidy cppcheck"
 needs[tools]="valgrind xauth"
 tasks_in_order=(game web package package-arm64 package-armhf windows native-tests web-tests

@@ -8,6 +8,9 @@
 #     web       the site as a publisher builds it, then its tests under node
 #               and in headless Chromium
 #     windows   the .zip as tools/windows.sh makes it, then its tests under Wine
+#     arm       the arm64 and armhf packages as tools/package.sh makes them,
+#               their tick logs, unit tests, package checks and window run
+#               under qemu-user beside the native game
 #     sanitize  the native tests again under AddressSanitizer and
 #               UndefinedBehaviorSanitizer; the logic tests and the sound
 #               test under ThreadSanitizer
@@ -17,7 +20,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(native web windows sanitize static)
+all_stages=(native web windows arm sanitize static)
 [ $# -gt 0 ] || set -- "${all_stages[@]}"
 deps=()
 for stage in "$@"; do
@@ -25,6 +28,7 @@ for stage in "$@"; do
     native) deps+=(game native-tests) ;;
     web) deps+=(native-tests web web-tests) ;;
     windows) deps+=(native-tests windows windows-tests) ;;
+    arm) deps+=(arm-tests) ;;
     sanitize) deps+=(native-tests) ;;
     static) deps+=(native-tests static) ;;
     *) echo "usage: $0 [${all_stages[*]}]..." >&2; exit 2 ;;
@@ -94,9 +98,24 @@ stage_windows() {
   dev_build
   echo "== The .zip as tools/windows.sh makes it, without the tests' packages"
   tools/windows.sh "${hidden[@]}"
+  echo "== The .zip built again in another folder, the same byte for byte"
+  bash tests/package/reproducible.sh zip build-windows/torvik-*-windows-x64.zip
   echo "== The Windows build with its tests: the .zip, its torvik.exe, the game under Wine"
   configure_and_build windows-dev
   ctest --preset windows-dev
+}
+
+stage_arm() {
+  echo "== The native game and tick log the other CPUs' are compared with"
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev -j"$jobs" --target torvik tick_log torvik_pass_gate send_close >/dev/null
+  local arch
+  for arch in arm64 armhf; do
+    echo "== The $arch package as tools/package.sh makes it, with its tests under qemu-user"
+    # One build for both: the package's game is the one the tests run.
+    tools/package.sh "$arch" "build-$arch" -DTORVIK_BUILD_TESTS=ON -DTORVIK_WARNINGS_AS_ERRORS=ON
+    ctest --test-dir "build-$arch" -j"$jobs" --output-on-failure
+  done
 }
 
 stage_sanitize() {
