@@ -34,18 +34,21 @@ for tool in debootstrap Xvfb xdotool g++ git; do
   command -v "$tool" >/dev/null || { echo "fresh-check.sh needs $tool here" >&2; exit 2; }
 done
 
+source "$source_dir/tools/bare_system.sh"
 work=$(mktemp -d /var/tmp/torvik-fresh.XXXXXX)
 echo "fresh-check: logs in $work"
-mounts=()
 xvfb_pid=""
+# The systems are large; the logs are what is kept. A system with anything
+# still mounted inside is kept too, and named: removing it would reach
+# through the mount into the host's own files.
 cleanup() {
-  local i
-  for ((i = ${#mounts[@]} - 1; i >= 0; --i)); do
-    umount -l "${mounts[i]}" 2>/dev/null || true
-  done
+  local status=$? dir
+  bare_release || status=1
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  # The systems are large; the logs are what is kept.
-  find "$work" -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} + 2>/dev/null || true
+  for dir in "$work"/*/; do
+    [ ! -d "$dir" ] || bare_remove "${dir%/}" || status=1
+  done
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -60,59 +63,21 @@ xvfb_pid=$!
 for _ in $(seq 300); do [ -s "$display_log" ] && break; sleep 0.1; done
 host_display=":$(head -n 1 "$display_log")"
 
-# The certificate authorities the host's tools trust, carried in so that npm
-# inside reaches the registry as it does here. They go to a place of their
-# own: installing Debian's ca-certificates inside rewrites /etc/ssl/certs.
-carried_ca=/usr/local/share/fresh-check
-ca_files=()
-ca_env=()
-for variable in SSL_CERT_FILE NODE_EXTRA_CA_CERTS; do
-  if [ -n "${!variable:-}" ] && [ -f "${!variable}" ]; then
-    ca_files+=("${!variable}")
-    ca_env+=("$variable=$carried_ca/$variable.pem")
-  fi
-done
-
-bind() {
-  mkdir -p "$2"
-  mount --rbind "$1" "$2"
-  mount --make-rslave "$2"
-  mounts+=("$2")
-}
-
 # A fresh copy of the bare system with the repository in /root/torvik, ready
 # for chroot.
 prepare() {
   local base=$1 root=$2
   cp -a "$base" "$root"
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
-  local entry
-  mkdir -p "$root$carried_ca"
-  for entry in "${!ca_files[@]}"; do
-    cp "${ca_files[entry]}" "$root${ca_env[entry]#*=}"
-  done
   git clone --quiet --no-hardlinks "$source_dir" "$root/root/torvik"
-  bind /proc "$root/proc"
-  bind /sys "$root/sys"
-  bind /dev "$root/dev"
-  bind /tmp/.X11-unix "$root/tmp/.X11-unix"
-}
-
-release_mounts() {
-  local i
-  for ((i = ${#mounts[@]} - 1; i >= 0; --i)); do
-    umount -l "${mounts[i]}" 2>/dev/null || true
-  done
-  mounts=()
+  bare_enter "$root"
 }
 
 # Runs a shell command line as root inside, in the repository, with a clean
-# environment.
+# environment and the variables of extra_env.
 inside() {
   local root=$1
   shift
-  chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb "${ca_env[@]}" "${extra_env[@]}" bash -c "cd /root/torvik && $*"
+  bare_run "$root" /root/torvik "${extra_env[@]}" "$*"
 }
 
 manual_packages() { chroot "$1" apt-mark showmanual | sort; }
@@ -167,8 +132,7 @@ failed=0
 for release in "${releases[@]}"; do
   base="$work/$release-bare"
   started=$SECONDS
-  if ! debootstrap --variant=minbase "$release" "$base" http://deb.debian.org/debian \
-    >"$work/$release-debootstrap.log" 2>&1; then
+  if ! bare_make "$release" "$base" "$work/$release-debootstrap.log"; then
     printf '%-9s %-24s FAILED  (%s)\n' "$release" debootstrap "$work/$release-debootstrap.log"
     failed=1
     continue
@@ -195,9 +159,9 @@ for release in "${releases[@]}"; do
       printf '%-9s %-24s FAILED  %s  (%s)\n' "$release" "$label" "$took" "$log"
       failed=1
     fi
-    release_mounts
-    rm -rf "$root"
+    bare_release || exit 1
+    bare_remove "$root" || exit 1
   done
-  rm -rf "$base"
+  bare_remove "$base" || exit 1
 done
 exit "$failed"

@@ -124,7 +124,10 @@ stage_sanitize() {
   ctest --preset asan -j"$jobs"
   echo "== Under ThreadSanitizer: the logic tests, and the game heard through a sound server"
   configure_and_build tsan
-  # Any report fails the test that made it. GCC 12's ThreadSanitizer cannot
+  # Any report fails the test that made it. The tsan test preset sets
+  # LP_NUM_THREADS=0, so that Mesa's software renderer draws on the game's
+  # own thread: its uninstrumented workers' hand-offs are reported otherwise.
+  # GCC 12's ThreadSanitizer cannot
   # lay out its memory on kernels that randomise mappings with more than 28
   # bits; without the randomisation it always can.
   setarch "$(uname -m)" -R ctest --preset tsan -j"$jobs" -LE 'display|package'

@@ -15,4 +15,4 @@ cmake --preset windows "$@" >/dev/null
 cmake --build --preset windows -j"$(nproc)" >/dev/null
 rm -f build-windows/torvik-*-windows-x64.zip
 cmake --build --preset windows --target torvik_zip >/dev/null
-ls "$PWD"/build-windows/torvik-*-windows-x64.zip
+echo "$PWD/$(ls build-windows/torvik-*-windows-x64.zip)"

@@ -86,7 +86,7 @@ TEST(Mixer, EverySoundAtOnceNeverClipsAndANinthTakesTheOldestVoice) {
     EXPECT_NEAR(out[0], 0.01F * (1 + 3 + 4 + 5 + 6 + 7 + 8 + 9), 1e-5F);
 }
 
-TEST(Mixer, FillsAndEmptiesInOrderAndRefusesWhenFull) {
+TEST(EventQueue, FillsAndEmptiesInOrderAndRefusesWhenFullAcrossTheCountersWrap) {
     EventQueue<int, 4> queue;
     int item = 0;
     for (int round = 0; round < 3; ++round) {  // across the counters' wrap of the ring

@@ -18,7 +18,7 @@ done
 # The manifest is plain text; the version strings are UTF-16.
 strings -a "$exe" | grep -q '<dpiAwareness[^>]*>PerMonitorV2' || fail "no DPI-aware manifest"
 version=$(strings -a -n 3 -el "$exe")
-for want in ProductName Torvik ProductVersion 1.0 LegalCopyright; do
+for want in ProductName Torvik ProductVersion "${VERSION:?}" LegalCopyright; do
   grep -qx "$want" <<<"$version" || fail "version information lacks $want"
 done
 

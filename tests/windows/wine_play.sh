@@ -109,14 +109,20 @@ read -r _ _ w h < <(geometry)
 native_world_scaled() { same_world "$1" "" "$native/start.png" ""; }
 shoot_until "the native game's world pixels at 200 %" "$E2E_OUT/start.png" 5 native_world_scaled
 
-# Standing still: silence; X: the jump is heard, at its own peak of 0.22.
+# Standing still: silence; X, held until the creature is off the ground: the
+# jump is heard, at its own peak of 0.22.
 from=$(recorded)
 wait_for_samples $((from + rate / 2))
 heard=$(sounds_between "$from" $((from + rate / 2)))
 [ -z "$heard" ] || fail "standing still, heard: $heard"
+read -r _ y0 _ < <(sprite_box "$E2E_OUT/start.png")
+off_the_ground() {
+  local y
+  read -r _ y _ < <(sprite_box "$1") && [ "$y" -lt "$y0" ]
+}
 from=$(recorded)
 hold_keys x
-run_for 15
+shoot_until "the creature to jump" "$E2E_OUT/jump.png" 1 off_the_ground
 release_keys
 wait_for_samples $((from + rate))
 read -r first peak < <(sounds_between "$from" $((from + rate))) || fail "no jump heard within a second of X"
@@ -125,11 +131,11 @@ jump_ms=$(((first - from) * 1000 / rate))
 # The stream on the server is Wine's own: its PulseAudio driver's client.
 client=$(pactl list sink-inputs | awk -F' = ' '/application.process.binary/ { gsub(/"/, "", $2); print $2 }')
 [ "$client" = "$(basename "$WINE")" ] || fail "the server's streams come from ${client:-nothing}, not Wine"
-wait_until_still "$E2E_OUT/rest.png"
 
-# F11: the whole screen, the view in the largest whole step that fits.
+# F11: the whole screen, the view in the largest whole step that fits, once
+# the creature is back where it stood.
 shows_rest_fullscreen() {
-  same_world "$1" "$view_x $view_y $view_w $view_h" "$E2E_OUT/rest.png" "" &&
+  same_world "$1" "$view_x $view_y $view_w $view_h" "$E2E_OUT/start.png" "" &&
     black_outside "$1" "$view_x $view_y $view_w $view_h"
 }
 xdotool windowfocus --sync "$WINDOW" key F11 || fail "could not press F11"

@@ -1,9 +1,8 @@
-#include "app/pad_library.hpp"
-
-#ifdef _WIN32
 #include <windows.h>
 
 #include <initializer_list>
+
+#include "app/pad_library.hpp"
 
 void keepPadLibraryLoaded() {
     // Whichever of them the window library found, as it looks for them.
@@ -15,6 +14,3 @@ void keepPadLibraryLoaded() {
         }
     }
 }
-#else
-void keepPadLibraryLoaded() {}
-#endif

@@ -1,15 +1,12 @@
-#include "app/sleep_precision.hpp"
+// Windows rounds every sleep up to its timer tick unless a program asks for
+// 1 ms while it runs.
 
-#ifdef _WIN32
 #include <windows.h>
 // After windows.h, which it needs.
 #include <timeapi.h>
 
+#include "app/sleep_precision.hpp"
+
 void beginFineSleeps() { timeBeginPeriod(1); }
 
 void endFineSleeps() { timeEndPeriod(1); }
-#else
-void beginFineSleeps() {}
-
-void endFineSleeps() {}
-#endif
