@@ -107,5 +107,7 @@ for arch in "${foreign[@]}"; do
     $sudo dpkg --add-architecture "$arch"
   fi
 done
-$sudo apt-get update -qq
+# A list that cannot be fetched (a mirror half-way through a sync, say) leaves
+# apt the others: the install below says if a package is missing from them.
+$sudo apt-get update -qq || echo "apt-get update could not fetch every list; going on with those it has" >&2
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
