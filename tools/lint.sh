@@ -1,34 +1,57 @@
 #!/usr/bin/env bash
-# Static checks: clang-tidy over every source, then cppcheck.
+# Static checks: clang-tidy over every source a build compiles, and through
+# them every header of ours (.clang-tidy's HeaderFilterRegex), then cppcheck.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh native-tests static
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j"$(nproc)" >/dev/null  # compile_commands.json and generated headers
+cmake --build --preset dev -j"$(nproc)" >/dev/null # compile_commands.json and generated headers
 
-# The browser's own sources are checked against a web build's compile
-# commands, with the toolchain's headers.
-browser_only=(app/main_loop_browser.cpp app/pad_source_browser.cpp app/screen_scale_browser.cpp)
-mapfile -t sources < <(find app world characters render assets audio tools packaging tests bench \
-  -name '*.cpp' | sort | grep -vxF -f <(printf '%s\n' "${browser_only[@]}"))
-echo "== clang-tidy (${#sources[@]} files)"
-printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p build --quiet 2>/dev/null
+# The sources of ours a build compiles, from its compile commands, relative
+# to the repository: never third_party/'s.
+sources_of() {
+  grep -o '"file": "[^"]*"' "$1/compile_commands.json" | sed 's/^"file": "//; s/"$//' |
+    sed -n "s|^$PWD/||p" | grep -v '^third_party/' | grep -v '^build' | sort -u
+}
 
-web_build=""
-for dir in build-web-dev build-web; do
-  if [ -f "$dir/compile_commands.json" ]; then
-    web_build=$dir
-    break
+mapfile -t desktop < <(sources_of build)
+echo "== clang-tidy (${#desktop[@]} files of the desktop build)"
+printf '%s\n' "${desktop[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p build --quiet 2>/dev/null
+
+# A platform's own files, checked against its build's compile commands when
+# there is one (tools/test.sh web and windows make them): clang-tidy takes
+# the target from the cross compiler's name, the browser's headers from the
+# toolchain's sysroot.
+others=()
+for build in build-web-dev build-windows-dev; do
+  if ! [ -f "$build/compile_commands.json" ]; then
+    echo "== clang-tidy, $build: skipped, not built here"
+    continue
   fi
+  mapfile -t own < <(sources_of "$build" | grep '\.cpp$' | grep -vxF -f <(printf '%s\n' "${desktop[@]}"))
+  others+=("${own[@]}")
+  echo "== clang-tidy (${#own[@]} files of $build alone)"
+  [ ${#own[@]} -gt 0 ] || continue
+  extra=()
+  if [ "$build" = build-web-dev ]; then
+    sysroot=/usr/share/emscripten/cache/sysroot
+    extra=(--extra-arg=--target=wasm32-unknown-emscripten --extra-arg=-nostdinc++
+      --extra-arg=-isystem$sysroot/include/c++/v1 --extra-arg=-isystem$sysroot/include/compat
+      --extra-arg=-isystem$sysroot/include --extra-arg=-D__EMSCRIPTEN__)
+  fi
+  clang-tidy -p "$build" --quiet "${extra[@]}" "${own[@]}" 2>/dev/null
 done
-if [ -n "$web_build" ]; then
-  echo "== clang-tidy, browser sources (${#browser_only[@]} files)"
-  sysroot=/usr/share/emscripten/cache/sysroot
-  clang-tidy -p "$web_build" --quiet "${browser_only[@]}" --extra-arg=--target=wasm32-unknown-emscripten \
-    --extra-arg=-nostdinc++ --extra-arg=-isystem$sysroot/include/c++/v1 --extra-arg=-isystem$sysroot/include/compat \
-    --extra-arg=-isystem$sysroot/include --extra-arg=-D__EMSCRIPTEN__ 2>/dev/null
-else
-  echo "== clang-tidy, browser sources: skipped, no web build (tools/web.sh build makes one)"
+
+# A header no checked source includes would never be read.
+mapfile -t headers < <(find app world characters render assets audio tools packaging tests bench \
+  \( -name '*.hpp' -o -name '*.h' \) -not -path '*/node_modules/*' | sort)
+unread=()
+for header in "${headers[@]}"; do
+  grep -qF "#include \"$header\"" "${desktop[@]}" "${others[@]}" "${headers[@]}" || unread+=("$header")
+done
+if [ ${#unread[@]} -gt 0 ]; then
+  echo "headers that no checked source includes, so clang-tidy never reads: ${unread[*]}" >&2
+  exit 1
 fi
 
 echo "== cppcheck"
