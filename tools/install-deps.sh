@@ -4,6 +4,8 @@
 #   tools/install-deps.sh game           to build and play the game (tools/play.sh)
 #   tools/install-deps.sh web            to build the site for the browser (tools/web.sh)
 #   tools/install-deps.sh package        to build the Debian package (tools/package.sh)
+#   tools/install-deps.sh package-arm64  to cross-build it for arm64 (tools/package.sh arm64)
+#   tools/install-deps.sh package-armhf  to cross-build it for armhf (tools/package.sh armhf)
 #   tools/install-deps.sh windows        to build the Windows .zip (tools/windows.sh)
 #   tools/install-deps.sh native-tests   the native tests, the package's checks among them
 #   tools/install-deps.sh game-tests     the game's own tests alone: unit, rendering, played on X,
@@ -12,6 +14,7 @@
 #   tools/install-deps.sh bare-tests     the test command's trixie stage: a bare Debian 13 made here
 #   tools/install-deps.sh web-tests      the site's tests under node and in headless Chromium
 #   tools/install-deps.sh windows-tests  the Windows build's tests, under Wine
+#   tools/install-deps.sh arm-tests      the arm64 and armhf builds' tests, under qemu-user
 #   tools/install-deps.sh static         the format and static checks
 #   tools/install-deps.sh tools          the figures and the memory check (tools/measure.sh ...)
 #   tools/install-deps.sh                everything: all of the above
@@ -25,7 +28,14 @@ needs[game]="${needs[build]} libglfw3-dev libgl-dev libglu1-mesa-dev"
 needs[icons]="${needs[build]} libpng-dev"
 needs[web]="${needs[icons]} emscripten nodejs python3"
 needs[package]="${needs[game]} ${needs[icons]} dpkg-dev file"
-needs[windows]="${needs[icons]} g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64"
+needs[windows]="${needs[icons]} g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip"
+# Another CPU's package: Debian's cross compilers and the game's libraries of
+# that architecture, installed beside this machine's (multiarch); the icons
+# are drawn by a program for this machine.
+for arch in arm64 armhf; do
+  needs[package-$arch]="${needs[icons]} dpkg-dev file crossbuild-essential-$arch
+    libglfw3-dev:$arch libgl-dev:$arch libglu1-mesa-dev:$arch"
+done
 # The game's tests: GoogleTest, the virtual display and the tools its window
 # tests drive, the sound test's server.
 needs[game-tests]="${needs[game]} libgtest-dev libgmock-dev libx11-dev
@@ -61,10 +71,16 @@ needs[web-tests]="${needs[web]} googletest chromium npm ca-certificates"
 # pkg-config tells which GLFW the native game it is compared with runs on.
 needs[windows-tests]="${needs[windows]} wine64 python3 pkg-config libgl1 libxrandr2 libxrender1 libxi6
   libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1"
+# Both packages, their unit tests (GoogleTest of each architecture), and
+# qemu-user to run them here, their games drawn by Mesa's software renderers
+# of their own architecture; the native game they are compared with.
+needs[arm-tests]="${needs[native-tests]} ${needs[package-arm64]} ${needs[package-armhf]}
+  qemu-user-static libgtest-dev:arm64 libgtest-dev:armhf libgmock-dev:arm64 libgmock-dev:armhf
+  libgl1-mesa-dri:arm64 libgl1-mesa-dri:armhf"
 needs[static]="clang-format clang-tidy cppcheck"
 needs[tools]="valgrind xauth"
-tasks_in_order=(game web package windows native-tests game-tests wayland-tests bare-tests web-tests
-  windows-tests static tools)
+tasks_in_order=(game web package package-arm64 package-armhf windows native-tests game-tests
+  wayland-tests bare-tests web-tests windows-tests arm-tests static tools)
 
 list=false
 if [ "${1:-}" = --list ]; then
@@ -106,5 +122,16 @@ sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
-$sudo apt-get update -qq
+# Packages of another architecture (libglfw3-dev:arm64) come only once dpkg
+# takes that architecture beside this machine's.
+mapfile -t foreign < <(printf '%s\n' "${missing[@]}" | sed -n 's/^.*://p' | sort -u)
+for arch in "${foreign[@]}"; do
+  if [ "$arch" != "$(dpkg --print-architecture)" ] &&
+    ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+    $sudo dpkg --add-architecture "$arch"
+  fi
+done
+# A list that cannot be fetched (a mirror half-way through a sync, say) leaves
+# apt the others: the install below says if a package is missing from them.
+$sudo apt-get update -qq || echo "apt-get update could not fetch every list; going on with those it has" >&2
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

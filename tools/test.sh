@@ -8,6 +8,9 @@
 #     web       the site as a publisher builds it, then its tests under node
 #               and in headless Chromium
 #     windows   the .zip as tools/windows.sh makes it, then its tests under Wine
+#     arm       the arm64 and armhf packages as tools/package.sh makes them,
+#               their tick logs, unit tests, package checks and window run
+#               under qemu-user beside the native game
 #     sanitize  the native tests again under AddressSanitizer and
 #               UndefinedBehaviorSanitizer; the logic tests and the sound
 #               test under ThreadSanitizer
@@ -23,7 +26,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(native web windows sanitize static trixie)
+all_stages=(native web windows arm sanitize static trixie)
 [ $# -gt 0 ] || set -- "${all_stages[@]}"
 deps=()
 for stage in "$@"; do
@@ -32,6 +35,7 @@ for stage in "$@"; do
     game) deps+=(game game-tests) ;;
     web) deps+=(native-tests web web-tests) ;;
     windows) deps+=(native-tests windows windows-tests) ;;
+    arm) deps+=(arm-tests) ;;
     sanitize) deps+=(native-tests) ;;
     static) deps+=(native-tests static) ;;
     trixie) deps+=(bare-tests) ;;
@@ -78,7 +82,9 @@ stop_display() {
   [ -z "$bare_log" ] || rm -f "$bare_log"
 }
 trap stop_display EXIT
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_log" 2>/dev/null &
+# -noreset: a GL test connecting just as the last client leaves would
+# otherwise meet a server resetting itself.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$display_log" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 300); do
   [ -s "$display_log" ] && break
@@ -151,9 +157,24 @@ stage_windows() {
   dev_build
   echo "== The .zip as tools/windows.sh makes it, without the tests' packages"
   tools/windows.sh "${hidden[@]}"
+  echo "== The .zip built again in another folder, the same byte for byte"
+  bash tests/package/reproducible.sh zip build-windows/torvik-*-windows-x64.zip
   echo "== The Windows build with its tests: the .zip, its torvik.exe, the game under Wine"
   configure_and_build windows-dev
   ctest --preset windows-dev
+}
+
+stage_arm() {
+  echo "== The native game and tick log the other CPUs' are compared with"
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev -j"$jobs" --target torvik tick_log torvik_pass_gate send_close >/dev/null
+  local arch
+  for arch in arm64 armhf; do
+    echo "== The $arch package as tools/package.sh makes it, with its tests under qemu-user"
+    # One build for both: the package's game is the one the tests run.
+    tools/package.sh "$arch" "build-$arch" -DTORVIK_BUILD_TESTS=ON -DTORVIK_WARNINGS_AS_ERRORS=ON
+    ctest --test-dir "build-$arch" -j"$jobs" --output-on-failure
+  done
 }
 
 stage_sanitize() {

@@ -44,13 +44,16 @@ start_game() {
   # Kept open both ways, so neither side's open waits and a read can time out.
   exec {GATE_GO}<>"$GATE/go" {GATE_HELD}<>"$GATE/held"
   PASSES=0
+  # Another CPU's game runs under its emulator (qemu-user), in the one process.
+  local game=("$TORVIK_BIN")
+  [ -z "${TORVIK_EMULATOR:-}" ] || game=("$TORVIK_EMULATOR" "$TORVIK_BIN")
   if [ -n "${PASS_GATE_LIB:-}" ]; then
     # A sanitizer build wants its runtime first; the gate only counts swaps.
     PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB" \
       ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
-      "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+      "${game[@]}" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
   else
-    "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+    "${game[@]}" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
   fi
   GAME_PID=$!
   WINDOW=$(timeout $((DEADLINE_MS / 1000)) xdotool search --sync --all --onlyvisible \

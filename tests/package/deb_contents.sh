@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # The package that tools/package.sh built: lintian accepts it, it holds the
 # layout under /usr with its manual page readable by man, its dependencies
-# resolve, and what a desktop reads from it is valid.
+# resolve, and what a desktop reads from it is valid. ARCHITECTURE is the
+# package's Debian architecture, this machine's unless given.
 source "$(dirname "$0")/common.sh"
 : "${PACKAGE_DIR:?where tools/package.sh built the package}"
 : "${VERSION:?the project version}"
+native=$(dpkg --print-architecture)
+arch=${ARCHITECTURE:-$native}
 debs=("$PACKAGE_DIR"/torvik_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $PACKAGE_DIR"
 deb=${debs[0]}
+[ "$(basename "$deb")" = "torvik_${VERSION}_$arch.deb" ] || fail "the package is named $(basename "$deb")"
+# apt names a package of another architecture with it.
+apt_name=torvik
+[ "$arch" = "$native" ] || apt_name=torvik:$arch
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 
@@ -29,7 +36,7 @@ lintian_as_user() {
 lintian_out=$(lintian_as_user --fail-on error,warning 2>&1) || fail "lintian: $lintian_out"
 [ -z "$lintian_out" ] || fail "lintian says: $lintian_out"
 
-for field in Package:torvik Section:games "Version:$VERSION"; do
+for field in Package:torvik Section:games "Version:$VERSION" "Architecture:$arch"; do
   [ "$(dpkg-deb -f "$deb" "${field%%:*}")" = "${field#*:}" ] || fail "control field ${field%%:*}"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -59,5 +66,5 @@ grep -qF "<release version=\"$VERSION\"" "$root/usr/share/metainfo/$APP_ID.metai
 
 # Every dependency is one the archive (or this machine) can satisfy.
 apt-get install --simulate "$deb" >"$root/apt.out" 2>&1 || fail "apt-get: $(cat "$root/apt.out")"
-grep -q "^Inst torvik " "$root/apt.out" || fail "apt-get would not install it: $(cat "$root/apt.out")"
+grep -q "^Inst $apt_name (" "$root/apt.out" || fail "apt-get would not install $apt_name: $(cat "$root/apt.out")"
 echo "$(basename "$deb"): lintian clean, laid out under /usr, dependencies resolve"
