@@ -6,7 +6,7 @@
 # Xvfb, xdotool and libx11-dev for the window play.sh opens.
 #   tools/fresh-check.sh [RELEASE...] [-- COMMAND...]
 #     RELEASE: bookworm (Debian 12), trixie (Debian 13); default both
-#     COMMAND: play web package windows test; default all
+#     COMMAND: play web package arm64 armhf windows test; default all
 # Prints a line per command with its result and time; the logs stay in the
 # folder it names. It checks what is committed (HEAD), not the work tree.
 set -euo pipefail
@@ -20,12 +20,12 @@ done
 [ "${1:-}" != -- ] || shift
 commands=("$@")
 [ ${#releases[@]} -gt 0 ] || releases=(bookworm trixie)
-[ ${#commands[@]} -gt 0 ] || commands=(play web package windows test)
+[ ${#commands[@]} -gt 0 ] || commands=(play web package arm64 armhf windows test)
 for release in "${releases[@]}"; do
   case "$release" in bookworm | trixie) ;; *) echo "unknown release: $release" >&2; exit 2 ;; esac
 done
 for command in "${commands[@]}"; do
-  case "$command" in play | web | package | windows | test) ;;
+  case "$command" in play | web | package | arm64 | armhf | windows | test) ;;
     *) echo "unknown command: $command" >&2; exit 2 ;;
   esac
 done
@@ -149,6 +149,10 @@ for release in "${releases[@]}"; do
       play) label="tools/play.sh"; check_play "$root" "$log" || status=$? ;;
       web) label="tools/web.sh build"; inside "$root" tools/web.sh build >"$log" 2>&1 || status=$? ;;
       package) label="tools/package.sh + apt"; check_package "$root" >"$log" 2>&1 || status=$? ;;
+      arm64 | armhf)
+        label="tools/package.sh $command"
+        inside "$root" tools/package.sh "$command" >"$log" 2>&1 || status=$?
+        ;;
       windows) label="tools/windows.sh"; inside "$root" tools/windows.sh >"$log" 2>&1 || status=$? ;;
       test) label="tools/test.sh"; inside "$root" tools/test.sh >"$log" 2>&1 || status=$? ;;
     esac
