@@ -130,6 +130,11 @@ wait_for_lines() {
 # number of frames it showed after that: its next pass must answer it.
 close_game() {
   "$SEND_CLOSE" "$WINDOW" || fail "could not send the close request"
+  await_close
+}
+
+# What follows a close request just sent, however it was sent.
+await_close() {
   local sent held=$PASSES
   sent=$(now_ms)
   let_go

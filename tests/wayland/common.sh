@@ -215,19 +215,7 @@ press() {
 # as on X.
 close_game() {
   swaymsg "[pid=$GAME_PID] kill" >/dev/null || fail "could not send the close request"
-  local sent held=$PASSES
-  sent=$(now_ms)
-  let_go
-  local deadline=$((sent + DEADLINE_MS))
-  while kill -0 "$GAME_PID" 2>/dev/null; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "the game did not end after the close request"
-    sleep 0.01
-  done
-  CLOSE_MS=$(($(now_ms) - sent))
-  EXIT_STATUS=0
-  wait "$GAME_PID" || EXIT_STATUS=$?
-  GAME_PID=""
-  CLOSE_PASSES=$(($(cat "$GATE/last" 2>/dev/null || echo -1) - held))
+  await_close
 }
 
 # As end_play, and nothing on stderr: every Wayland run is one a player did
