@@ -22,7 +22,7 @@ void setupRenderer(std::uint32_t& tileset);
 // the largest whole step of 256 x 192 that fits, centred, black around it
 // (fullscreen, where a wide screen would otherwise stretch it and any other
 // size would draw world pixels of uneven widths).
-enum class ViewFit { stretched, wholeSteps };
+enum class ViewFit : std::uint8_t { stretched, wholeSteps };
 
 // A viewport, in pixels from the bottom-left corner.
 struct ViewportBox {
