@@ -30,7 +30,7 @@ void torvik_webgl_texture_parameter(std::uint32_t name, GLenum parameter, GLenum
 namespace {
 
 // The draw's switches, one bit each, as web/webgl.js reads them.
-enum DrawFlag : unsigned {
+enum DrawFlag : std::uint8_t {
     texturingFlag = 1,
     alphaTestFlag = 2,
     depthTestFlag = 4,
