@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/frame_pacer.hpp"
-
 void beginWait(FrameWait& wait, double now, double seconds) {
     if (!(seconds > 0.0)) {
         return;
@@ -16,22 +14,6 @@ void beginWait(FrameWait& wait, double now, double seconds) {
 namespace {
 
 bool passDue(const FrameWait& wait, double now) { return now >= wait.until; }
-
-bool turnCome(const FrameGrid& grid, double frameTime) {
-    return !grid.started || frameTime >= grid.nextTurn - earlyFrameSeconds;
-}
-
-void takeTurn(FrameGrid& grid, double frameTime) {
-    // The pacer's own pass length, so that the grid and the pacer never drift
-    // apart and the pacer's reckoning stays as it was.
-    const double passSeconds = targetPassMs / msPerSecond;
-    if (!grid.started || frameTime >= grid.nextTurn + passSeconds) {
-        grid.nextTurn = frameTime + passSeconds;
-        grid.started = true;
-    } else {
-        grid.nextTurn += passSeconds;
-    }
-}
 
 }  // namespace
 
@@ -65,9 +47,9 @@ bool frameRunsPass(PageFrames& frames, double frameSeconds, double nowSeconds) {
     }
     const double frameTime = pageSeconds(frames.clock, frameSeconds);
     if (!passDue(frames.wait, pageSeconds(frames.clock, nowSeconds)) ||
-        !turnCome(frames.grid, frameTime)) {
+        secondsToTurn(frames.turns, frameTime) > 0.0) {
         return false;
     }
-    takeTurn(frames.grid, frameTime);
+    takeTurn(frames.turns, frameTime);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/pass_turns.hpp"
+
 // The browser's side of pacing, kept as plain arithmetic so it is tested
 // without a browser.
 
@@ -14,27 +16,6 @@ struct FrameWait {
 // Starts a wait of the duration rounded to whole milliseconds, at least 1 ms
 // for any positive duration, as the desktop's sleep rounds it.
 void beginWait(FrameWait& wait, double now, double seconds);
-
-// The turns of a 60 Hz display's swaps, on the page's clock. On the desktop
-// the synchronised swap makes every pass last a display refresh; a page's
-// animation frames may come faster (90, 120, 144 a second), and passes would
-// run on all of them until the pacer had gathered its lead, then stand still
-// for its wait: uneven motion at the right pace. So a pass also waits for its
-// turn, one pass length after the last, and runs on the first frame at or
-// after it: on every frame at 60 Hz, every second one at 120 Hz, one or two
-// frames apart at 90 Hz, two or three at 144 Hz. The pacer's waits come on
-// top, unchanged. A frame a whole turn or more late (a stalled page, a
-// display a hair slow) starts the grid afresh from itself, as a display's
-// swap after a late frame waits for the next refresh: turns missed are not
-// made up in a rush.
-struct FrameGrid {
-    double nextTurn = 0.0;  // page clock reading of the next pass's turn, seconds
-    bool started = false;   // the first frame has set the grid
-};
-
-// How early a frame may come and still take its turn: the frames' times
-// waver by a little, and a 60 Hz display may run a hair fast.
-inline constexpr double earlyFrameSeconds = 0.002;
 
 // Why a page holds its run: hidden (or frozen), or its WebGL context lost.
 // While anything holds it no pass runs, and the page's clock stands still.
@@ -62,7 +43,7 @@ double pageSeconds(const PageClock& clock, double browserSeconds);
 struct PageFrames {
     PageClock clock;
     FrameWait wait;
-    FrameGrid grid;
+    PassTurns turns;  // a pass runs on the first frame at or after its turn
 };
 
 // Whether the animation frame that began at the browser's `frameSeconds`,

@@ -10,6 +10,7 @@
 
 #include "app/frame_pacer.hpp"
 #include "app/pad_library.hpp"
+#include "app/pass_turns.hpp"
 #include "app/screen_scale.hpp"
 #include "app/sleep_precision.hpp"
 #include "app/window_system.hpp"
@@ -143,6 +144,13 @@ void windowCursorPos(double* x, double* y) {
     }
 }
 
+// Of the monitor the window opens on; 0 when the system does not say.
+int refreshRateOf(GLFWwindow* handle) {
+    GLFWmonitor* monitor = monitorOf(handle);
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    return mode != nullptr ? mode->refreshRate : 0;
+}
+
 PadState windowPad() { return gameWindow().handle != nullptr ? readPad() : PadState{}; }
 
 }  // namespace
@@ -192,7 +200,7 @@ void initWindow() {
         int height = 0;
         glfwGetFramebufferSize(window.handle, &width, &height);
         onFramebufferSize(window.handle, width, height);
-        glfwSwapInterval(1);
+        glfwSwapInterval(swapsWaitForDisplay(refreshRateOf(window.handle)) ? 1 : 0);
     }
     if (window.libraryActive) {
         beginFineSleeps();
