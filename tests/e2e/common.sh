@@ -37,6 +37,7 @@ PASSES=0
 # Starts the game, its stdout into $E2E_OUT/stdout.txt, and waits for its own
 # window: the one with its process id and its title, since a window of a game
 # that has just ended can still be on the display under the same title.
+# GAME_PRELOAD names more libraries to preload beside the gate (the pass meter).
 start_game() {
   rm -rf "$GATE"
   mkdir -p "$GATE"
@@ -49,7 +50,7 @@ start_game() {
   [ -z "${TORVIK_EMULATOR:-}" ] || game=("$TORVIK_EMULATOR" "$TORVIK_BIN")
   if [ -n "${PASS_GATE_LIB:-}" ]; then
     # A sanitizer build wants its runtime first; the gate only counts swaps.
-    PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB" \
+    PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB${GAME_PRELOAD:+ $GAME_PRELOAD}" \
       ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
       "${game[@]}" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
   else
@@ -151,6 +152,19 @@ await_close() {
   if [ "$held" -gt 0 ]; then
     CLOSE_PASSES=$(($(cat "$GATE/last" 2>/dev/null || echo -1) - held))
   fi
+}
+
+# Judges the pass meter's figures $1 (tools/pass_meter.cpp): at most 5 in 100
+# intervals off the beat (a busy machine wakes a pass late now and then; the
+# pacer alone had 12 to 100 in 100), and no second with more than 61 passes.
+judge_beat() {
+  local off most
+  off=$(awk '$1 == "off_beat_percent" { print $2 }' "$1")
+  most=$(awk '$1 == "most_in_a_second" { print $2 }' "$1")
+  [ -n "$off" ] && [ -n "$most" ] || fail "no figures from the pass meter: $(cat "$1")"
+  echo "$(tr '\n' ' ' <"$1")"
+  awk -v off="$off" 'BEGIN { exit !(off <= 5) }' || fail "$off % of the intervals off the beat"
+  [ "$most" -le 61 ] || fail "$most passes in one second"
 }
 
 # The window's contents as a PNG.

@@ -124,7 +124,7 @@ start_game() {
   mkfifo "$GATE/go" "$GATE/held"
   exec {GATE_GO}<>"$GATE/go" {GATE_HELD}<>"$GATE/held"
   PASSES=0
-  PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB" \
+  PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB${GAME_PRELOAD:+ $GAME_PRELOAD}" \
     ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
     "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
   GAME_PID=$!
