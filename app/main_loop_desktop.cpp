@@ -27,7 +27,7 @@ void sleepUntilTurn(double seconds) {
 
 void runMainLoop() {
     const PassTiming timing{clockSeconds, sleepSeconds};
-    PassTurns turns;
+    PassTurns turns{.lateTurns = desktopLateTurns};
     do {
         waitForTurn(turns, turnClockSeconds, sleepUntilTurn);
         runPass(timing);

@@ -18,7 +18,7 @@ double secondsToTurn(const PassTurns& turns, double now) {
 }
 
 void takeTurn(PassTurns& turns, double now) {
-    if (!turns.started || now >= turns.nextTurn + passSeconds) {
+    if (!turns.started || now >= turns.nextTurn + turns.lateTurns * passSeconds) {
         turns.nextTurn = now + passSeconds;
         turns.started = true;
     } else {

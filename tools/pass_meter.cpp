@@ -1,11 +1,8 @@
 // Measures the real game's pass rate without changing it: preloaded into the
 // game, it notes the time of every event poll (one per main-loop pass) and,
 // when the game exits, reports the rate, its spread, CPU time and peak memory,
-// and the beat after the first 2 s: the intervals' spread, the most passes in
-// any one second, and how many intervals are off the beat of a display of
-// PASS_METER_REFRESH hertz (unset or 0: of one pass length, as without
-// vsync). On the beat means floor(R/60) to ceil(R/60) refreshes of an R Hz
-// display, give or take 3 ms.
+// and the beat (tools/beat_figures.hpp) on a display of PASS_METER_REFRESH
+// hertz (unset or 0: without vsync).
 //
 //   LD_PRELOAD=build/tools/libtorvik_pass_meter.so PASS_METER_OUT=figures.txt build/torvik
 
@@ -19,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "tools/beat_figures.hpp"
 
 namespace {
 
@@ -38,6 +37,17 @@ Meter meter;
 
 // To the file PASS_METER_OUT names, or else to stderr.
 Meter::~Meter() {
+    // Each poll's time too, in seconds from the first, when PASS_METER_TIMES
+    // names a file: what tools/beat_figures reads.
+    if (const char* times = std::getenv("PASS_METER_TIMES"); times != nullptr) {
+        if (FILE* out = std::fopen(times, "w"); out != nullptr) {
+            for (const Clock::time_point poll : polls) {
+                std::fprintf(out, "%.6f\n",
+                             std::chrono::duration<double>(poll - polls.front()).count());
+            }
+            std::fclose(out);
+        }
+    }
     const char* path = std::getenv("PASS_METER_OUT");
     if (path == nullptr) {
         report(stderr);
@@ -87,48 +97,13 @@ void Meter::report(FILE* out) const {
 }
 
 void Meter::reportBeat(FILE* out) const {
-    const auto settled = std::find_if(polls.begin(), polls.end(), [&](Clock::time_point poll) {
-        return poll - polls.front() >= std::chrono::seconds(2);
-    });
-    if (polls.end() - settled < 3) {
-        return;
+    std::vector<double> seconds;
+    seconds.reserve(polls.size());
+    for (const Clock::time_point poll : polls) {
+        seconds.push_back(std::chrono::duration<double>(poll - polls.front()).count());
     }
-    std::vector<double> intervals;
-    for (auto poll = settled + 1; poll != polls.end(); ++poll) {
-        intervals.push_back(std::chrono::duration<double, std::milli>(*poll - poll[-1]).count());
-    }
-    // The beat's bounds in milliseconds.
-    const char* refreshText = std::getenv("PASS_METER_REFRESH");
-    const double hertz = refreshText != nullptr ? std::strtod(refreshText, nullptr) : 0.0;
-    const double passMs = 1000.0 / 60.0;
-    double shortest = passMs;
-    double longest = passMs;
-    if (hertz > 0.0) {
-        const double refreshMs = 1000.0 / hertz;
-        shortest = std::floor(hertz / 60.0) * refreshMs;
-        longest = std::ceil(hertz / 60.0) * refreshMs;
-    }
-    const double offBeat =
-        static_cast<double>(std::count_if(intervals.begin(), intervals.end(), [&](double ms) {
-            return ms < shortest - 3.0 || ms > longest + 3.0;
-        }));
-    std::size_t most = 0;
-    for (auto first = settled, last = settled; last != polls.end(); ++last) {
-        while (*last - *first >= std::chrono::seconds(1)) {
-            ++first;
-        }
-        most = std::max(most, static_cast<std::size_t>(last - first + 1));
-    }
-    const double longestMs = *std::max_element(intervals.begin(), intervals.end());
-    std::sort(intervals.begin(), intervals.end());
-    const auto at = [&](double fraction) {
-        return intervals[static_cast<std::size_t>(fraction *
-                                                  static_cast<double>(intervals.size() - 1))];
-    };
-    std::fprintf(out, "interval_ms_p5 %.1f\ninterval_ms_p50 %.1f\ninterval_ms_p95 %.1f\n", at(0.05),
-                 at(0.5), at(0.95));
-    std::fprintf(out, "interval_ms_longest %.1f\nmost_in_a_second %zu\noff_beat_percent %.1f\n",
-                 longestMs, most, 100.0 * offBeat / static_cast<double>(intervals.size()));
+    const char* hertz = std::getenv("PASS_METER_REFRESH");
+    ::reportBeat(out, seconds, hertz != nullptr ? std::strtod(hertz, nullptr) : 0.0);
 }
 
 }  // namespace

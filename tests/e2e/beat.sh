@@ -7,6 +7,9 @@
 source "$(dirname "$0")/common.sh"
 : "${PASS_METER_LIB:?path of the pass meter}"
 
+GAME_RUNNER=$(realtime)
+own_display 1024 768 "$GAME_RUNNER"
+
 export PASS_METER_OUT="$E2E_OUT/beat.txt" PASS_METER_REFRESH=0
 rm -f "$PASS_METER_OUT"
 GAME_PRELOAD=$PASS_METER_LIB start_game

@@ -37,7 +37,8 @@ PASSES=0
 # Starts the game, its stdout into $E2E_OUT/stdout.txt, and waits for its own
 # window: the one with its process id and its title, since a window of a game
 # that has just ended can still be on the display under the same title.
-# GAME_PRELOAD names more libraries to preload beside the gate (the pass meter).
+# GAME_PRELOAD names more libraries to preload beside the gate (the pass
+# meter), and GAME_RUNNER a command to run the game under (realtime's).
 start_game() {
   rm -rf "$GATE"
   mkdir -p "$GATE"
@@ -48,6 +49,7 @@ start_game() {
   # Another CPU's game runs under its emulator (qemu-user), in the one process.
   local game=("$TORVIK_BIN")
   [ -z "${TORVIK_EMULATOR:-}" ] || game=("$TORVIK_EMULATOR" "$TORVIK_BIN")
+  [ -z "${GAME_RUNNER:-}" ] || game=($GAME_RUNNER "${game[@]}")
   if [ -n "${PASS_GATE_LIB:-}" ]; then
     # A sanitizer build wants its runtime first; the gate only counts swaps.
     PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB${GAME_PRELOAD:+ $GAME_PRELOAD}" \
@@ -154,17 +156,26 @@ await_close() {
   fi
 }
 
-# Judges the pass meter's figures $1 (tools/pass_meter.cpp): at most 5 in 100
-# intervals off the beat (a busy machine wakes a pass late now and then; the
-# pacer alone had 12 to 100 in 100), and no second with more than 61 passes.
+# The beat tests run the game, and the display it draws on, at a real-time
+# priority where the system allows it (as root): a busy machine's other work
+# then cannot hold a pass back, and what is judged is the game's beat, not
+# the machine's. Prints the command to run them under; nothing elsewhere.
+realtime() {
+  ! chrt -f 10 true 2>/dev/null || echo "chrt -f 10"
+}
+
+# Judges the beat's figures $1 (tools/beat_figures.hpp): at most 10 in 100
+# intervals off the beat (the machine's own hiccups, now and then; the pacer
+# alone had 12 at 60 Hz, all of them at 120 Hz and without vsync), and no
+# second with more than $2 passes (61 unless given).
 judge_beat() {
-  local off most
+  local off most limit=${2:-61}
   off=$(awk '$1 == "off_beat_percent" { print $2 }' "$1")
   most=$(awk '$1 == "most_in_a_second" { print $2 }' "$1")
   [ -n "$off" ] && [ -n "$most" ] || fail "no figures from the pass meter: $(cat "$1")"
   echo "$(tr '\n' ' ' <"$1")"
-  awk -v off="$off" 'BEGIN { exit !(off <= 5) }' || fail "$off % of the intervals off the beat"
-  [ "$most" -le 61 ] || fail "$most passes in one second"
+  awk -v off="$off" 'BEGIN { exit !(off <= 10) }' || fail "$off % of the intervals off the beat"
+  [ "$most" -le "$limit" ] || fail "$most passes in one second"
 }
 
 # The window's contents as a PNG.
@@ -453,14 +464,16 @@ stop_sound_server() {
 # below opens on: a test that wants a screen of a given size, or sets the
 # screen's resources, must not do it to the display other tests share. With
 # -noreset it keeps what xrdb sets while no client is connected. It is
-# stopped when the test ends.
+# stopped when the test ends. A third argument is a command to run it under
+# (realtime's).
 OWN_XVFB_PID=""
 own_display() {
+  local runner=${3:-}
   local tries number deadline
   for tries in 1 2 3 4 5 6 7 8; do
     number=$((50 + RANDOM % 50))
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
+    $runner Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
     OWN_XVFB_PID=$!
     deadline=$(($(now_ms) + DEADLINE_MS))
     while kill -0 "$OWN_XVFB_PID" 2>/dev/null && ! DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; do

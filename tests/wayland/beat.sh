@@ -7,6 +7,8 @@
 source "$(dirname "$0")/common.sh"
 : "${PASS_METER_LIB:?path of the pass meter}"
 trap clean_up EXIT
+GAME_RUNNER=$(realtime)
+COMPOSITOR_RUNNER=$GAME_RUNNER
 
 E2E_OUT_ALL=$E2E_OUT
 for hertz in 60 75 120 144 50; do

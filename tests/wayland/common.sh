@@ -40,7 +40,8 @@ fail() {
 
 # Starts sway on a headless output of WIDTHxHEIGHT pixels at SCALE ($1, $2),
 # and beside it, when given, a second one ($3, $4) to its right; the game's
-# window floats, as on a desktop, rather than being tiled.
+# window floats, as on a desktop, rather than being tiled. Under
+# COMPOSITOR_RUNNER, when set (realtime's).
 start_compositor() {
   SWAY_DIR=$(mktemp -d)
   chmod 700 "$SWAY_DIR"
@@ -56,7 +57,7 @@ start_compositor() {
   } >"$SWAY_DIR/config"
   unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
   XDG_RUNTIME_DIR=$SWAY_DIR WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    WLR_HEADLESS_OUTPUTS=$outputs sway -c "$SWAY_DIR/config" >"$E2E_OUT/sway.log" 2>&1 &
+    WLR_HEADLESS_OUTPUTS=$outputs ${COMPOSITOR_RUNNER:-} sway -c "$SWAY_DIR/config" >"$E2E_OUT/sway.log" 2>&1 &
   SWAY_PID=$!
   export XDG_RUNTIME_DIR=$SWAY_DIR
   local deadline=$(($(now_ms) + DEADLINE_MS)) socket
@@ -126,7 +127,7 @@ start_game() {
   PASSES=0
   PASS_GATE="$GATE" PASS_GATE_HOLD=1 LD_PRELOAD="$PASS_GATE_LIB${GAME_PRELOAD:+ $GAME_PRELOAD}" \
     ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0" \
-    "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
+    ${GAME_RUNNER:-} "$TORVIK_BIN" >"$E2E_OUT/stdout.txt" 2>"$E2E_OUT/stderr.txt" &
   GAME_PID=$!
   until_held 1
   local deadline=$(($(now_ms) + DEADLINE_MS))
