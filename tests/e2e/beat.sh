@@ -10,7 +10,7 @@ source "$(dirname "$0")/common.sh"
 GAME_RUNNER=$(realtime)
 own_display 1024 768 "$GAME_RUNNER"
 
-export PASS_METER_OUT="$E2E_OUT/beat.txt" PASS_METER_REFRESH=0
+export PASS_METER_OUT="$E2E_OUT/beat.txt" PASS_METER_TIMES="$E2E_OUT/times.txt" PASS_METER_REFRESH=0
 rm -f "$PASS_METER_OUT"
 GAME_PRELOAD=$PASS_METER_LIB start_game
 let_go

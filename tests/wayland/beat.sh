@@ -17,7 +17,7 @@ for hertz in 60 75 120 144 50; do
   start_compositor "1280x720@${hertz}Hz" 1
   refresh=$(swaymsg -t get_outputs | jq '.[0].current_mode.refresh')
   [ "$refresh" = "${hertz}000" ] || fail "the output refreshes at $refresh mHz, not $hertz Hz"
-  export PASS_METER_OUT=$E2E_OUT/beat.txt PASS_METER_REFRESH=$hertz
+  export PASS_METER_OUT=$E2E_OUT/beat.txt PASS_METER_TIMES=$E2E_OUT/times.txt PASS_METER_REFRESH=$hertz
   [ "$hertz" -ge 60 ] || PASS_METER_REFRESH=0
   rm -f "$PASS_METER_OUT"
   GAME_PRELOAD=$PASS_METER_LIB start_game
