@@ -65,8 +65,8 @@ archive=$(realpath "$1") tick_log=$(realpath "$2")
 : "${DISPLAY:?the tests' X display}" "${SEND_CLOSE:?path of send_close}"
 : "${NATIVE_TICK_LOG:?the native build's tick_log}"
 out=$(mktemp -d)
-folder=$(tar -tzf "$archive" | head -n 1)
-folder=${folder%/}
+folder=$(basename "$archive")
+folder=${folder%-linux-*}
 
 # Runs the game (or another program) of system $ROOT, in the one process, so
 # that the tests find its window by the process id they started: chroot and
