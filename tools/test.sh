@@ -65,19 +65,22 @@ if [[ " $* " == *" trixie "* ]]; then
   bare_pid=$!
 fi
 # The same for the portable game's: the Debian 11 it is built in (with the
-# arm64 cross compilers for the arm stage) and the systems it is played in.
-portable_log=""
-portable_pid=""
+# arm64 cross compilers for the arm stage), and the systems it is played in.
+portable_pids=()
+portable_logs=()
+background_for() {
+  local log
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 &
+  portable_pids+=($!)
+  portable_logs+=("$log")
+}
 if [[ " $* " == *" portable "* || " $* " == *" arm "* ]]; then
   [ "$(id -u)" -eq 0 ] || { sudo=sudo && sudo -v; }
   portable_arch=x86_64
   [[ " $* " != *" arm "* ]] || portable_arch=aarch64
-  portable_log=$(mktemp)
-  {
-    $sudo tools/portable.sh --prepare "$portable_arch"
-    [[ " $* " != *" portable "* ]] || $sudo bash tests/portable/runs.sh prepare
-  } >"$portable_log" 2>&1 &
-  portable_pid=$!
+  background_for $sudo tools/portable.sh --prepare "$portable_arch"
+  [[ " $* " != *" portable "* ]] || background_for $sudo bash tests/portable/runs.sh prepare
 fi
 
 jobs=$(nproc)
@@ -100,11 +103,14 @@ stop_display() {
     wait "$bare_pid" 2>/dev/null || true
   fi
   [ -z "$bare_log" ] || rm -f "$bare_log"
-  if [ -n "$portable_pid" ]; then
-    $sudo kill -TERM "$portable_pid" 2>/dev/null || true
-    wait "$portable_pid" 2>/dev/null || true
-  fi
-  [ -z "$portable_log" ] || rm -f "$portable_log"
+  local i
+  for i in "${!portable_pids[@]}"; do
+    if [ -n "${portable_pids[i]}" ]; then
+      $sudo kill -TERM "${portable_pids[i]}" 2>/dev/null || true
+      wait "${portable_pids[i]}" 2>/dev/null || true
+    fi
+    rm -f "${portable_logs[i]}"
+  done
 }
 trap stop_display EXIT
 # -noreset: a GL test connecting just as the last client leaves would
@@ -201,7 +207,7 @@ stage_arm() {
     ctest --test-dir "build-$arch" -j"$jobs" --output-on-failure
   done
   echo "== The portable aarch64 game, cross-built in a bare Debian 11, under qemu-user"
-  portable_systems
+  portable_systems 0
   local archive
   archive=$($sudo tools/portable.sh aarch64 | tail -n 1)
   bash tests/portable/contents.sh "$archive"
@@ -210,23 +216,25 @@ stage_arm() {
   SEND_CLOSE=build/tests/e2e/send_close bash tests/portable/emulated.sh "$archive"
 }
 
-# The bare systems made in the background for the portable game, waited for.
+# The bare systems made in the background for the portable game: the first
+# ($1 = 0) the one it is built in, the second those it is played in.
 portable_systems() {
-  [ -n "$portable_pid" ] || return 0
-  local status=0
-  wait "$portable_pid" || status=$?
-  portable_pid=""
-  cat "$portable_log"
+  local pid=${portable_pids[$1]:-} status=0
+  [ -n "$pid" ] || return 0
+  wait "$pid" || status=$?
+  portable_pids[$1]=""
+  cat "${portable_logs[$1]}"
   [ "$status" -eq 0 ] || { echo "the portable game's bare systems could not be made" >&2; return 1; }
 }
 
 stage_portable() {
   echo "== The portable game as tools/portable.sh makes it, in a bare Debian 11"
-  portable_systems
+  portable_systems 0
   local archive
   archive=$($sudo tools/portable.sh | tail -n 1)
   bash tests/portable/contents.sh "$archive"
   echo "== Played in bare Debian 11, 12 and 13: only the C library, Mesa and the window systems"
+  portable_systems 1
   cmake --preset dev >/dev/null
   cmake --build --preset dev -j"$jobs" --target tick_log send_close >/dev/null
   $sudo env DISPLAY="$DISPLAY" SEND_CLOSE="$PWD/build/tests/e2e/send_close" \
