@@ -2,7 +2,8 @@
 # The portable archive as a player unpacks it: one folder holding the files of
 # layout.txt, owned by root and all stamped with one time; its game, for the
 # CPU its name says, needs only the C library and libGL (dynamic section), no
-# C library newer than 2.31 (version needs) and no runtime path.
+# C library newer than 2.31 (version needs) and no runtime path; its
+# install.sh puts the desktop's files in place and takes them away.
 #   contents.sh ARCHIVE
 set -euo pipefail
 archive=$1
@@ -41,5 +42,27 @@ newest=$(tail -n 1 <<<"$versions")
 [ "$(printf '%s\n' "$newest" GLIBC_2.31 | sort -V | tail -n 1)" = GLIBC_2.31 ] ||
   fail "the game needs $newest"
 ! readelf -V "$game" | grep -qE 'Name: (GLIBCXX|CXXABI|GCC)_' || fail "the game needs a C++ runtime"
+# install.sh puts the desktop's files in the user's data folder, the menu
+# entry starting the game where it is (a folder name with a space quoted),
+# and takes them away again.
+mkdir "$out/a folder"
+mv "$out/$folder" "$out/a folder/"
+installed=$out/data
+XDG_DATA_HOME=$installed sh "$out/a folder/$folder/install.sh" >/dev/null
+# (The menu's own cache, mimeinfo.cache, is the desktop's.)
+ours() { find "$installed" -type f ! -name mimeinfo.cache; }
+[ "$(ours | wc -l)" -eq 9 ] || fail "install.sh put $(ours)"
+entry=$installed/applications/org.torvik.torvik.desktop
+grep -qxF "Exec=\"$out/a folder/$folder/torvik\"" "$entry" || fail "the menu entry: $(grep Exec "$entry")"
+! command -v desktop-file-validate >/dev/null || desktop-file-validate "$entry" ||
+  fail "the installed menu entry is not valid"
+XDG_DATA_HOME=$installed sh "$out/a folder/$folder/install.sh" remove
+[ -z "$(ours)" ] || fail "install.sh remove left $(ours)"
+# A folder whose path a menu entry cannot carry plainly is refused, untouched.
+mv "$out/a folder" "$out/a \$folder"
+! XDG_DATA_HOME=$installed sh "$out/a \$folder/$folder/install.sh" 2>/dev/null ||
+  fail "install.sh took a folder with a \$ in its path"
+[ -z "$(ours)" ] || fail "install.sh, refusing, still put $(ours)"
+
 echo "$folder for $arch: $(wc -l <"$out/listing") entries as listed, owned by root, one time;" \
   "needs $(echo $needed), $newest at most; $(du -k "$archive" | cut -f1) KB"
