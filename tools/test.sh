@@ -213,7 +213,8 @@ stage_arm() {
   bash tests/portable/contents.sh "$archive"
   bash tests/ticks/same_ticks.sh build/tests/tick_log qemu-aarch64-static \
     build-portable/tick_log-aarch64
-  SEND_CLOSE=build/tests/e2e/send_close bash tests/portable/emulated.sh "$archive"
+  SEND_CLOSE=build/tests/e2e/send_close E2E_OUT=build-portable/emulated \
+    bash tests/portable/emulated.sh "$archive"
 }
 
 # The bare systems made in the background for the portable game: the first

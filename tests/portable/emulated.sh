@@ -5,7 +5,10 @@
 #   emulated.sh ARCHIVE      (DISPLAY, SEND_CLOSE from the environment)
 set -euo pipefail
 archive=$(realpath "$1")
-unpacked=$(mktemp -d)
+: "${E2E_OUT:=$(mktemp -d)}"
+unpacked=$E2E_OUT/unpacked
+rm -rf "$unpacked"
+mkdir -p "$unpacked"
 tar -C "$unpacked" -xzf "$archive"
 export TORVIK_BIN=$(echo "$unpacked"/torvik-*/torvik) TORVIK_EMULATOR=qemu-aarch64-static
 source "$(dirname "$0")/../e2e/common.sh"
@@ -15,5 +18,4 @@ grep -q "Width: 512" <<<"$geometry" && grep -q "Height: 384" <<<"$geometry" ||
   fail "window: $geometry"
 close_game
 [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
-rm -rf "$unpacked"
 echo "aarch64 under qemu-user: window 512 x 384 opened; closed with status 0 in $CLOSE_MS ms"
