@@ -107,6 +107,11 @@ cp -a "$tree/$build/stage/game/." "$pack/$name/"
 rm -rf "$pack/$name/share/doc"
 cp "$source_dir/packaging/copyright" "$pack/$name/licences/Torvik.txt"
 cp "$source_dir/third_party/glfw-3.4/LICENSE.md" "$pack/$name/licences/GLFW.txt"
+# GLFW's Wayland code is made from these protocols' descriptions.
+for protocol in "$source_dir"/third_party/glfw-3.4/deps/wayland/*.xml; do
+  echo "$(basename "$protocol" .xml):"
+  sed -n '/<copyright>/,/<\/copyright>/{/copyright>/d;p}' "$protocol"
+done >"$pack/$name/licences/Wayland-protocols.txt"
 cp "$tree/$build/stage/licences/"* "$pack/$name/licences/"
 cp "$source_dir/packaging/portable/install.sh" "$pack/$name/"
 sed "s/@VERSION@/$version/g; s/@ARCH@/$arch/g" "$source_dir/packaging/portable/README.txt.in" \
