@@ -7,3 +7,10 @@ PadHeld padHeld(const PadState& pad) {
     return {pad.dpadLeft || pad.stickX < -padDeadZone, pad.dpadRight || pad.stickX > padDeadZone,
             pad.south || pad.east};
 }
+
+PadSwitches padSwitches(const PadState& before, const PadState& now) {
+    if (!before.connected || !now.connected) {
+        return {};
+    }
+    return {now.back && !before.back, now.start && !before.start};
+}

@@ -62,7 +62,10 @@ void pollInput(const InputDevice& device) {
         input.mouseX = wholePixels(x);
         input.mouseY = wholePixels(y);
     }
-    const PadHeld pad = padHeld(device.pad());
-    addPad(pad, input.firstInput);
-    addPad(pad, input.secondInput);
+    const PadState pad = device.pad();
+    const PadHeld padHolds = padHeld(pad);
+    addPad(padHolds, input.firstInput);
+    addPad(padHolds, input.secondInput);
+    input.padSwitches = padSwitches(input.pad, pad);
+    input.pad = pad;
 }

@@ -26,6 +26,10 @@ struct InputState {
     InputSnapshot secondInput;
     std::int32_t mouseX = 0;  // window pixels; kept while button 1 is up
     std::int32_t mouseY = 0;
+    // The pad as of the latest poll, and what its switches asked for since
+    // the poll before; the window acts on them once (app/window.cpp).
+    PadState pad;
+    PadSwitches padSwitches;
 };
 
 InputState& inputState();

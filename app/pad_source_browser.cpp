@@ -1,7 +1,8 @@
 // The browser's toolchain reaches the page's Gamepad API through the
 // library's plain joystick calls. Browsers lay out every pad they know in the
-// "standard" way: buttons 0 and 1 the south and east face buttons, 14 and 15
-// the D-pad's left and right, axis 0 the left stick across.
+// "standard" way: buttons 0 and 1 the south and east face buttons,
+// the View (Back) and Menu (Start) buttons 8 and 9, the D-pad's left and
+// right 14 and 15, axis 0 the left stick across.
 
 #include <GLFW/glfw3.h>
 #include <emscripten/emscripten.h>
@@ -25,6 +26,8 @@ EM_JS(int, padShown, (), {
 
 constexpr int southButton = 0;
 constexpr int eastButton = 1;
+constexpr int backButton = 8;
+constexpr int startButton = 9;
 constexpr int dpadLeftButton = 14;
 constexpr int dpadRightButton = 15;
 constexpr int stickAxis = 0;
@@ -52,7 +55,9 @@ PadState readPad() {
                 pressed(dpadLeftButton),
                 pressed(dpadRightButton),
                 pressed(southButton),
-                pressed(eastButton)};
+                pressed(eastButton),
+                pressed(backButton),
+                pressed(startButton)};
     }
     return {};
 }

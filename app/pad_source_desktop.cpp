@@ -18,7 +18,9 @@ PadState readPad() {
                     pressed(GLFW_GAMEPAD_BUTTON_DPAD_LEFT),
                     pressed(GLFW_GAMEPAD_BUTTON_DPAD_RIGHT),
                     pressed(GLFW_GAMEPAD_BUTTON_A),
-                    pressed(GLFW_GAMEPAD_BUTTON_B)};
+                    pressed(GLFW_GAMEPAD_BUTTON_B),
+                    pressed(GLFW_GAMEPAD_BUTTON_BACK),
+                    pressed(GLFW_GAMEPAD_BUTTON_START)};
         }
     }
     return {};

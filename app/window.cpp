@@ -151,6 +151,24 @@ int refreshRateOf(GLFWwindow* handle) {
     return mode != nullptr ? mode->refreshRate : 0;
 }
 
+// The pad's switches act as F11 and M do, once a press; on a page, the page
+// switches fullscreen itself.
+void actOnPadSwitches(GameWindow& window) {
+    PadSwitches& asked = inputState().padSwitches;
+    if (asked.fullscreen) {
+        if (windowSwitchesFullscreen()) {
+            window.fullscreenAsked = true;
+        } else {
+            askPageForFullscreen();
+        }
+    }
+    if (asked.sound) {
+        toggleMute();
+        showSoundSwitched();
+    }
+    asked = {};
+}
+
 PadState windowPad() { return gameWindow().handle != nullptr ? readPad() : PadState{}; }
 
 }  // namespace
@@ -222,6 +240,7 @@ void handleEventsAndSwap() {
     glfwPollEvents();
     answerScaleChange(handle);
     refitView(gameWindow());
+    actOnPadSwitches(gameWindow());
     // Switched here rather than inside the key's own event.
     if (gameWindow().fullscreenAsked) {
         gameWindow().fullscreenAsked = false;

@@ -18,6 +18,12 @@ void nameWindowForDesktop();
 // browser's.
 bool windowSwitchesFullscreen();
 
+// Where the window does not (a page), the pad's fullscreen button asks the
+// page, as its F key does, and its sound button has the page show the sound
+// switched; elsewhere they do nothing.
+void askPageForFullscreen();
+void showSoundSwitched();
+
 // Whether the desktop tells the program where its window is. Wayland's does
 // not, and places windows itself.
 bool windowPositionsKnown();

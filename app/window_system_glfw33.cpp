@@ -17,6 +17,10 @@ void nameWindowForDesktop() {
 
 bool windowSwitchesFullscreen() { return true; }
 
+void askPageForFullscreen() {}
+
+void showSoundSwitched() {}
+
 bool windowPositionsKnown() { return true; }
 
 bool windowUnitsArePixels() { return true; }

@@ -99,6 +99,10 @@ void nameWindowForDesktop() {
 
 bool windowSwitchesFullscreen() { return true; }
 
+void askPageForFullscreen() {}
+
+void showSoundSwitched() {}
+
 bool windowPositionsKnown() { return glfwGetPlatform() != GLFW_PLATFORM_WAYLAND; }
 
 bool windowUnitsArePixels() { return glfwGetPlatform() != GLFW_PLATFORM_WAYLAND; }

@@ -7,6 +7,7 @@
 #   tools/install-deps.sh package-arm64  to cross-build it for arm64 (tools/package.sh arm64)
 #   tools/install-deps.sh package-armhf  to cross-build it for armhf (tools/package.sh armhf)
 #   tools/install-deps.sh windows        to build the Windows .zip (tools/windows.sh)
+#   tools/install-deps.sh portable       to build the portable Linux game (tools/portable.sh)
 #   tools/install-deps.sh native-tests   the native tests, the package's checks among them
 #   tools/install-deps.sh game-tests     the game's own tests alone: unit, rendering, played on X,
 #                                        and as a Wayland client where GLFW is 3.4 (Debian 13)
@@ -28,6 +29,18 @@ needs[game]="${needs[build]} libglfw3-dev libgl-dev libglu1-mesa-dev"
 needs[icons]="${needs[build]} libpng-dev"
 needs[web]="${needs[icons]} emscripten nodejs python3"
 needs[package]="${needs[game]} ${needs[icons]} dpkg-dev file"
+# The portable game is built in a bare Debian 11 made here; inside it, its
+# build's packages (GLFW 3.4 is built from third_party/, with the X11 and
+# Wayland headers), and for aarch64 the cross compilers and arm64's GL and GLU.
+needs[portable]="debootstrap"
+needs[portable-build]="${needs[icons]} pkg-config libgl-dev libglu1-mesa-dev libx11-dev libxrandr-dev
+  libxinerama-dev libxcursor-dev libxi-dev libwayland-dev libxkbcommon-dev wayland-protocols"
+needs[portable-build-aarch64]="${needs[portable-build]} crossbuild-essential-arm64 libgl-dev:arm64
+  libglu1-mesa-dev:arm64"
+# Where its game is tried: the C library, Mesa's GL and the window systems'
+# client libraries, and nothing else of the game's.
+needs[portable-run]="libgl1 libgl1-mesa-dri libegl1 libegl-mesa0 libx11-6 libxrandr2 libxinerama1
+  libxcursor1 libxi6 libxkbcommon0 libwayland-client0 libwayland-cursor0 libwayland-egl1"
 needs[windows]="${needs[icons]} g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip"
 # Another CPU's package: Debian's cross compilers and the game's libraries of
 # that architecture, installed beside this machine's (multiarch); the icons
@@ -79,7 +92,7 @@ needs[arm-tests]="${needs[native-tests]} ${needs[package-arm64]} ${needs[package
   libgl1-mesa-dri:arm64 libgl1-mesa-dri:armhf"
 needs[static]="clang-format clang-tidy cppcheck"
 needs[tools]="valgrind xauth"
-tasks_in_order=(game web package package-arm64 package-armhf windows native-tests game-tests
+tasks_in_order=(game web package package-arm64 package-armhf windows portable native-tests game-tests
   wayland-tests bare-tests web-tests windows-tests arm-tests static tools)
 
 list=false

@@ -6,8 +6,11 @@
 # packaging/changelog, which each release adds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
-  git log -1 --format=%ct
+# Under sudo (tools/portable.sh) the work tree is another user's, which git
+# otherwise refuses to read, and the time would silently be the changelog's.
+git=(git -c safe.directory="$(pwd -P)")
+if [ "$("${git[@]}" rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
+  "${git[@]}" log -1 --format=%ct
 else
   date -d "$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s
 fi

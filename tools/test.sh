@@ -18,6 +18,10 @@
 #     trixie    a bare Debian 13 made here (kept between runs), and inside it
 #               the game stage: GLFW 3.4, the game played on X and as a
 #               native Wayland client (tools/bare-test.sh; needs root or sudo)
+#     portable  the portable game as tools/portable.sh makes it in a bare
+#               Debian 11, its archive checked, and played in bare Debian 11,
+#               12 and 13 with nothing of its own installed (needs root or
+#               sudo); its aarch64 build is the arm stage's
 #   and, alone:
 #     game      the player's build, then the game's own tests: unit,
 #               rendering, played on X and, with GLFW 3.4, on Wayland
@@ -26,7 +30,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(native web windows arm sanitize static trixie)
+all_stages=(native web windows arm sanitize static trixie portable)
 [ $# -gt 0 ] || set -- "${all_stages[@]}"
 deps=()
 for stage in "$@"; do
@@ -35,10 +39,11 @@ for stage in "$@"; do
     game) deps+=(game game-tests) ;;
     web) deps+=(native-tests web web-tests) ;;
     windows) deps+=(native-tests windows windows-tests) ;;
-    arm) deps+=(arm-tests) ;;
+    arm) deps+=(arm-tests portable) ;;
     sanitize) deps+=(native-tests) ;;
     static) deps+=(native-tests static) ;;
     trixie) deps+=(bare-tests) ;;
+    portable) deps+=(native-tests portable bare-tests) ;;
     *) echo "usage: $0 [${all_stages[*]} game]..." >&2; exit 2 ;;
   esac
 done
@@ -58,6 +63,24 @@ if [[ " $* " == *" trixie "* ]]; then
   bare_log=$(mktemp)
   $sudo tools/bare-test.sh prepare trixie >"$bare_log" 2>&1 &
   bare_pid=$!
+fi
+# The same for the portable game's: the Debian 11 it is built in (with the
+# arm64 cross compilers for the arm stage), and the systems it is played in.
+portable_pids=()
+portable_logs=()
+background_for() {
+  local log
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 &
+  portable_pids+=($!)
+  portable_logs+=("$log")
+}
+if [[ " $* " == *" portable "* || " $* " == *" arm "* ]]; then
+  [ "$(id -u)" -eq 0 ] || { sudo=sudo && sudo -v; }
+  portable_arch=x86_64
+  [[ " $* " != *" arm "* ]] || portable_arch=aarch64
+  background_for $sudo tools/portable.sh --prepare "$portable_arch"
+  [[ " $* " != *" portable "* ]] || background_for $sudo bash tests/portable/runs.sh prepare
 fi
 
 jobs=$(nproc)
@@ -80,6 +103,14 @@ stop_display() {
     wait "$bare_pid" 2>/dev/null || true
   fi
   [ -z "$bare_log" ] || rm -f "$bare_log"
+  local i
+  for i in "${!portable_pids[@]}"; do
+    if [ -n "${portable_pids[i]}" ]; then
+      $sudo kill -TERM "${portable_pids[i]}" 2>/dev/null || true
+      wait "${portable_pids[i]}" 2>/dev/null || true
+    fi
+    rm -f "${portable_logs[i]}"
+  done
 }
 trap stop_display EXIT
 # -noreset: a GL test connecting just as the last client leaves would
@@ -175,6 +206,41 @@ stage_arm() {
     tools/package.sh "$arch" "build-$arch" -DTORVIK_BUILD_TESTS=ON -DTORVIK_WARNINGS_AS_ERRORS=ON
     ctest --test-dir "build-$arch" -j"$jobs" --output-on-failure
   done
+  echo "== The portable aarch64 game, cross-built in a bare Debian 11, under qemu-user"
+  portable_systems 0
+  local archive
+  archive=$($sudo tools/portable.sh aarch64 | tail -n 1)
+  bash tests/portable/contents.sh "$archive"
+  bash tests/ticks/same_ticks.sh build/tests/tick_log qemu-aarch64-static \
+    build-portable/tick_log-aarch64
+  SEND_CLOSE=build/tests/e2e/send_close E2E_OUT=build-portable/emulated \
+    bash tests/portable/emulated.sh "$archive"
+}
+
+# The bare systems made in the background for the portable game: the first
+# ($1 = 0) the one it is built in, the second those it is played in.
+portable_systems() {
+  local pid=${portable_pids[$1]:-} status=0
+  [ -n "$pid" ] || return 0
+  wait "$pid" || status=$?
+  portable_pids[$1]=""
+  cat "${portable_logs[$1]}"
+  [ "$status" -eq 0 ] || { echo "the portable game's bare systems could not be made" >&2; return 1; }
+}
+
+stage_portable() {
+  echo "== The portable game as tools/portable.sh makes it, in a bare Debian 11"
+  portable_systems 0
+  local archive
+  archive=$($sudo tools/portable.sh | tail -n 1)
+  bash tests/portable/contents.sh "$archive"
+  echo "== Played in bare Debian 11, 12 and 13: only the C library, Mesa and the window systems"
+  portable_systems 1
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev -j"$jobs" --target tick_log send_close >/dev/null
+  $sudo env DISPLAY="$DISPLAY" SEND_CLOSE="$PWD/build/tests/e2e/send_close" \
+    NATIVE_TICK_LOG="$PWD/build/tests/tick_log" \
+    bash tests/portable/runs.sh "$archive" build-portable/tick_log-x86_64
 }
 
 stage_sanitize() {

@@ -204,6 +204,11 @@
 
   window.Module = {
     canvas: canvas,
+    // The pad's View and Menu buttons (the game reads the pad): fullscreen as
+    // the F key asks it, which a browser may refuse a pad's press, and the
+    // speaker showing the sound switched.
+    switchFullscreen: () => document.fullscreenEnabled && switchFullscreen(),
+    showSound: () => showSound(),
     // Called by the game once its window is open: from then on it is told of
     // every new size of the canvas.
     fitCanvas: () => {

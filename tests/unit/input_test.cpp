@@ -183,4 +183,31 @@ TEST_F(Poll, PadAndKeysHoldTogetherAndAPulledPadLetsGo) {
     EXPECT_EQ(std::memcmp(&inputState().firstInput, &none, sizeof none), 0);
 }
 
+// The pad's View and Menu buttons switch once a press, as F11 and M do, and
+// hold no key; a pad plugged in with one held switches nothing.
+TEST_F(Poll, PadSwitchesActOnceAPressAndHoldNoKey) {
+    const auto switchesAfterPoll = [] {
+        pollInput(fakeDevice);
+        return inputState().padSwitches;
+    };
+    pad = PadState{.connected = true, .back = true};
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{});
+    pad.back = false;
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{});
+    pad.back = true;
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{.fullscreen = true});
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{});
+    pad.start = true;
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{.sound = true});
+    InputSnapshot none{};
+    EXPECT_EQ(std::memcmp(&inputState().firstInput, &none, sizeof none), 0);
+    expectBothRecordsEqual();
+
+    // Pulled out and plugged in again with both held: nothing switches.
+    pad.connected = false;
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{});
+    pad.connected = true;
+    EXPECT_EQ(switchesAfterPoll(), PadSwitches{});
+}
+
 }  // namespace

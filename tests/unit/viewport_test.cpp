@@ -28,6 +28,8 @@ TEST(Viewport, FullscreenShowsTheLargestWholeStepCentred) {
     expectBox(viewportFor(1280, 720, ViewFit::wholeSteps), 256, 72, 768, 576);
     expectBox(viewportFor(1920, 1080, ViewFit::wholeSteps), 320, 60, 1280, 960);
     expectBox(viewportFor(1024, 768, ViewFit::wholeSteps), 0, 0, 1024, 768);
+    // A Steam Deck's screen: four steps, black 128 each side and 16 above and below.
+    expectBox(viewportFor(1280, 800, ViewFit::wholeSteps), 128, 16, 1024, 768);
     expectBox(viewportFor(2560, 1440, ViewFit::wholeSteps), 384, 48, 1792, 1344);
     // Taller than wide: the width decides.
     expectBox(viewportFor(768, 1024, ViewFit::wholeSteps), 0, 224, 768, 576);

@@ -1,8 +1,9 @@
 // The page's additions played in headless Chromium: a gamepad (faked through
 // the browser's Gamepad API, in its standard layout) jumps and runs, and lets
-// go when pulled out; the fullscreen button and F key give the game's area
-// the screen with the canvas in whole 4:3 steps; the page keeps itself and
-// plays again with the network cut.
+// go when pulled out, and switches the sound and asks for fullscreen; the
+// fullscreen button and F key give the game's area the screen with the canvas
+// in whole 4:3 steps; the page keeps itself and plays again with the network
+// cut.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -105,6 +106,36 @@ try {
     const stopped = creatureBox(await shot(page, 'pad_unplugged.png')).left;
     await passesLater(page, 30);
     assert.equal(creatureBox(await shot(page, 'pad_unplugged_later.png')).left, stopped, 'still running after the pad was pulled out');
+  });
+
+  await check('the pad\'s Menu button switches the sound once a press, shown on the speaker; View asks for fullscreen as F does', async () => {
+    const sound = () => page.evaluate(() => [Module._torvik_sound_muted(), speaker.getAttribute('aria-pressed')]);
+    // The request is counted rather than granted: a browser may refuse a
+    // pad's press what it grants a key's.
+    await page.evaluate(() => {
+      window.fullscreenAsks = 0;
+      document.getElementById('game').requestFullscreen = () => {
+        window.fullscreenAsks += 1;
+        return Promise.reject(new Error('counted only'));
+      };
+    });
+    const press = async (button) => {
+      await setPad(page, {buttons: [button]});
+      await passesLater(page, 10);
+      await setPad(page, {buttons: []});
+      await passesLater(page, 2);
+    };
+    await setPad(page, {buttons: []});
+    await passesLater(page, 2);
+    assert.deepEqual(await sound(), [0, 'false']);
+    await press(9);
+    assert.deepEqual(await sound(), [1, 'true']);
+    await press(9);
+    assert.deepEqual(await sound(), [0, 'false']);
+    await press(8);
+    assert.equal(await page.evaluate(() => window.fullscreenAsks), 1);
+    await page.evaluate(() => delete document.getElementById('game').requestFullscreen);
+    await setPad(page, null);
   });
 
   await check('the fullscreen button and F give the game\'s area the screen, the canvas in whole 4:3 steps', async () => {
