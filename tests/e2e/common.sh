@@ -167,15 +167,19 @@ realtime() {
 # Judges the beat's figures $1 (tools/beat_figures.hpp): at most 10 in 100
 # intervals off the beat (the machine's own hiccups, now and then; the pacer
 # alone had 12 at 60 Hz, all of them at 120 Hz and without vsync), and no
-# second with more than $2 passes (61 unless given).
+# second with more than 62 passes. The turns never put more than 61 in a
+# second (the unit test Desktop.ALatePassKeepsTheBeatAndAStallStartsIt...),
+# but a pass timed a little after its turn, held up by the machine in
+# between, can take one more into the second read off it; a rush after a
+# stall put hundreds.
 judge_beat() {
-  local off most limit=${2:-61}
+  local off most
   off=$(awk '$1 == "off_beat_percent" { print $2 }' "$1")
   most=$(awk '$1 == "most_in_a_second" { print $2 }' "$1")
   [ -n "$off" ] && [ -n "$most" ] || fail "no figures from the pass meter: $(cat "$1")"
   echo "$(tr '\n' ' ' <"$1")"
   awk -v off="$off" 'BEGIN { exit !(off <= 10) }' || fail "$off % of the intervals off the beat"
-  [ "$most" -le "$limit" ] || fail "$most passes in one second"
+  [ "$most" -le 62 ] || fail "$most passes in one second"
 }
 
 # The window's contents as a PNG.
