@@ -24,7 +24,7 @@ BrowserLoop& browserLoop() {
     return loop;
 }
 
-// The library's clock, which the pacer's first reading came from, less the
+// GLFW's clock, which the pacer's first reading came from, less the
 // time the page spent held.
 double pageClockSeconds() { return pageSeconds(browserLoop().frames.clock, clockSeconds()); }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Where a pass reads its clock and how it gives back the time it is ahead:
-// the library's clock and a real sleep on the desktop, the page's clock and a
+// GLFW's clock and a real sleep on the desktop, the page's clock and a
 // wait over animation frames in the browser.
 struct PassTiming {
     double (*clock)();
