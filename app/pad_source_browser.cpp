@@ -1,5 +1,5 @@
-// The browser's toolchain reaches the page's Gamepad API through the
-// library's plain joystick calls. Browsers lay out every pad they know in the
+// The browser's toolchain reaches the page's Gamepad API through GLFW's
+// plain joystick calls. Browsers lay out every pad they know in the
 // "standard" way: buttons 0 and 1 the south and east face buttons, 14 and 15
 // the D-pad's left and right, axis 0 the left stick across.
 
