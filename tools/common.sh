@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the tools and the tests' scripts share. Sourced, never run.
 
 # Minutes and seconds since STARTED, a reading of $SECONDS: "3m07s".
