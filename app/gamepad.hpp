@@ -1,6 +1,6 @@
 #pragma once
 
-// A gamepad as the game sees it, whoever reads it: the desktop library's
+// A gamepad as the game sees it, whoever reads it: GLFW's
 // gamepad mapping and the browser's "standard" layout name the same controls.
 struct PadState {
     bool connected = false;

@@ -1,8 +1,8 @@
-// The browser's toolchain reaches the page's Gamepad API through the
-// library's plain joystick calls. Browsers lay out every pad they know in the
-// "standard" way: buttons 0 and 1 the south and east face buttons,
-// the View (Back) and Menu (Start) buttons 8 and 9, the D-pad's left and
-// right 14 and 15, axis 0 the left stick across.
+// The browser's toolchain reaches the page's Gamepad API through GLFW's
+// plain joystick calls. Browsers lay out every pad they know in the
+// "standard" way: buttons 0 and 1 the south and east face buttons, the View
+// (Back) and Menu (Start) buttons 8 and 9, the D-pad's left and right 14 and
+// 15, axis 0 the left stick across.
 
 #include <GLFW/glfw3.h>
 #include <emscripten/emscripten.h>

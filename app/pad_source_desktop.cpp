@@ -1,4 +1,4 @@
-// The desktop reads pads through the library's gamepad mapping, which knows
+// The desktop reads pads through GLFW's gamepad mapping, which knows
 // the common pads by name and lays each out as an Xbox pad.
 
 #include <GLFW/glfw3.h>

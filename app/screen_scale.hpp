@@ -24,10 +24,10 @@ WindowSize openingWindowSize();
 void followScreenScale(GLFWwindow* window);
 
 // After a pass's events: the window sized again if its content scale
-// changed during them. Inside the library's own callback the framebuffer
+// changed during them. Inside GLFW's own callback the framebuffer
 // still has the old scale's size, and the desktop's answers to the first
 // frame are not all in.
-void answerScaleChange(GLFWwindow* window);
+void resizeIfScaleChanged(GLFWwindow* window);
 
 // The monitor the window is on: the one under its centre, or the primary
 // one when it is off every screen. Where the desktop does not say where

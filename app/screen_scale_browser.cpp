@@ -8,7 +8,7 @@ WindowSize openingWindowSize() { return windowSizeFor(1.0F, 0, 0); }
 
 void followScreenScale(GLFWwindow* /*window*/) {}
 
-void answerScaleChange(GLFWwindow* /*window*/) {}
+void resizeIfScaleChanged(GLFWwindow* /*window*/) {}
 
 GLFWmonitor* monitorOf(GLFWwindow* /*window*/) { return nullptr; }
 

@@ -1,4 +1,4 @@
-// The desktop's monitors, through the library's content scale (GLFW 3.3 and
+// The desktop's monitors, through GLFW's content scale (GLFW 3.3 and
 // later): the same calls on X, Wayland and Windows.
 
 #include <GLFW/glfw3.h>
@@ -138,7 +138,7 @@ void followScreenScale(GLFWwindow* window) {
     glfwSetWindowContentScaleCallback(window, onContentScale);
 }
 
-void answerScaleChange(GLFWwindow* window) {
+void resizeIfScaleChanged(GLFWwindow* window) {
     if (screenScale().changed) {
         screenScale().changed = false;
         fitToScreen(window);

@@ -92,7 +92,7 @@ void fullscreenKeys(int key, int action, int mods) {
 }
 
 // Keys that act on the window's edge rather than the game come through the
-// library's key events, never the game's own key poll and never the tick:
+// GLFW's key events, never the game's own key poll and never the tick:
 // F11 and Alt+Enter for fullscreen, M to mute and unmute.
 void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mods) {
     fullscreenKeys(key, action, mods);
@@ -238,7 +238,7 @@ void handleEventsAndSwap() {
         return;
     }
     glfwPollEvents();
-    answerScaleChange(handle);
+    resizeIfScaleChanged(handle);
     refitView(gameWindow());
     actOnPadSwitches(gameWindow());
     // Switched here rather than inside the key's own event.

@@ -36,7 +36,7 @@ WindowSize windowSizeFor(float scale, int workWidth, int workHeight) {
         steps = std::min(steps, wholeSteps(workWidth, workHeight));
     }
     steps = std::max(steps, unscaledSteps);
-    return {viewStepWidth * steps, viewStepHeight * steps};
+    return {viewWidth * steps, viewHeight * steps};
 }
 
 WindowSize unitsReaching(WindowSize pixels, double pixelsPerUnitX, double pixelsPerUnitY) {

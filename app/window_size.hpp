@@ -16,7 +16,7 @@ struct WindowSize {
 // area, and never smaller than 512 x 384, the window's size ever since.
 WindowSize windowSizeFor(float scale, int workWidth, int workHeight);
 
-// A window as the window library measures it. Its size and frame are in the
+// A window as GLFW measures it. Its size and frame are in the
 // window's own units, which are pixels on X and Windows; on a scaled Wayland
 // desktop a unit is as many pixels as the scale, and only the framebuffer
 // tells how many. A monitor's work area is in pixels everywhere.
@@ -28,7 +28,7 @@ struct WindowMeasure {
 };
 
 // The fewest of a window's units, of these many pixels each, that reach
-// these pixels: the library truncates units times the scale to whole pixels.
+// these pixels: GLFW truncates units times the scale to whole pixels.
 WindowSize unitsReaching(WindowSize pixels, double pixelsPerUnitX, double pixelsPerUnitY);
 
 // The size, in the window's own units, at which its framebuffer is

@@ -1,11 +1,11 @@
 #pragma once
 
-// What differs between the window systems the game's window library reaches,
+// What differs between the window systems GLFW reaches,
 // as the game asks for it. Each build takes one implementation: the desktop's
 // GLFW 3.3 (X11, and Windows), its GLFW 3.4 (Wayland where a session offers
-// it, else X11, chosen as the library starts) and the page's.
+// it, else X11, chosen as GLFW starts) and the page's.
 
-// Before the library starts: which of its window systems to use, and how.
+// Before GLFW starts: which of its window systems to use, and how.
 void prepareWindowSystem();
 
 // Before the window opens: the name the desktop knows the game by, the one

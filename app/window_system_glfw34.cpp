@@ -76,10 +76,10 @@ bool decorationPluginInstalled() {
 }  // namespace
 
 // Where no Wayland display can be reached at all, Wayland's client library
-// complains on stderr before the library gives way to X11: the game goes
+// complains on stderr before GLFW gives way to X11: the game goes
 // there straight away, and a failed window says only what the game says.
 // Without a decoration plugin, libdecor says so twice on stderr and draws no
-// title bar at all; the library's own plain frame (or the desktop's, where it
+// title bar at all; GLFW's own plain frame (or the desktop's, where it
 // offers one) is the better window, and says nothing.
 void prepareWindowSystem() {
     if (!waylandReachable()) {

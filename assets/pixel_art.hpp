@@ -73,7 +73,7 @@ struct LineReader {
     constexpr bool done() const { return at >= text.size(); }
     constexpr std::string_view next() {
         // A plain loop rather than find(): some sanitizer builds cannot
-        // evaluate the library's search while compiling.
+        // evaluate the standard library's search while compiling.
         std::size_t stop = at;
         while (stop < text.size() && text[stop] != '\n') {
             ++stop;

@@ -4,10 +4,6 @@
 
 namespace {
 
-// The fall speed a tick of gravity adds: rising slower than that, the player
-// reaches the top of its leap by itself, not against a ceiling.
-constexpr std::int16_t gravityPerTick = 50;
-
 // The walk cycle's two stride frames; the others show the legs together.
 bool stride(std::uint8_t frame) { return frame == 0 || frame == 2; }
 
@@ -42,8 +38,10 @@ SoundCues cueSounds(const PlayerSnapshot& before, const PlayerSnapshot& after, C
     if (jumped) {
         cue(SoundId::jump);
     }
+    // Stopped while rising faster than a tick of gravity takes away: a
+    // ceiling. Rising slower, the player reaches the top of its leap by itself.
     if (!after.onGround && after.velocityY == 0 &&
-        (jumped || (!before.onGround && before.velocityY < -gravityPerTick))) {
+        (jumped || (!before.onGround && before.velocityY < -gravity))) {
         cue(SoundId::bump);
     }
     if (!after.onGround && (before.onGround || after.velocityY <= 0)) {

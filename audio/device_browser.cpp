@@ -1,6 +1,6 @@
 // A page plays through Web Audio with an output of its own (web/sound.js): an
 // AudioWorklet on the browser's audio thread, which asks the page's thread
-// for the game's mix in messages and plays it. No sound library is built for
+// for the game's mix in messages and plays it. miniaudio is not built for
 // the page.
 
 #include <emscripten/emscripten.h>

@@ -1,6 +1,6 @@
-// The one place the sound library is called: the output device, opened at
+// The one place miniaudio is called: the output device, opened at
 // start-up on whatever the machine has (PulseAudio, ALSA, WASAPI) and
-// otherwise on the library's silent null device; never a word printed.
+// otherwise on miniaudio's silent null device; never a word printed.
 
 #include "audio/quiet_backends.hpp"
 #include "audio/sound.hpp"

@@ -1,3 +1,3 @@
-/* The sound library's implementation, compiled here once, as C. */
+/* miniaudio's implementation, compiled here once, as C. */
 #define MINIAUDIO_IMPLEMENTATION
 #include "audio/sound_library.h"

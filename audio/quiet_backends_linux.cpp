@@ -1,5 +1,5 @@
 // ALSA complains on stderr while it is probed on a machine without sound;
-// the same library the sound library opens gets a handler that says nothing.
+// the same libasound miniaudio opens gets a handler that says nothing.
 // It stays loaded for the run.
 
 #include <dlfcn.h>

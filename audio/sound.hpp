@@ -9,7 +9,7 @@
 #include "audio/sounds.hpp"
 
 // Between the game's passes and the sound callback: the passes turn what a
-// tick did into sounds and queue them; the callback, on the sound library's
+// tick did into sounds and queue them; the callback, on miniaudio's
 // thread (or the page's audio events), mixes them. Neither side waits on the
 // other or allocates.
 struct SoundEvent {

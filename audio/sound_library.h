@@ -1,4 +1,4 @@
-/* The sound library, configured once for everything that includes it: the
+/* miniaudio, configured once for everything that includes it: the
    build of its implementation and the device edge must agree, since what is
    enabled changes the size of its structures. Only what the game plays
    through: a playback device on PulseAudio or ALSA on Linux, WASAPI on

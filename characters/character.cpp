@@ -30,7 +30,6 @@ constexpr AnimFrame spriteFrame(std::uint8_t u) { return AnimFrame{u, 0, 16, 27,
 
 constexpr std::int32_t acceleration = 200;
 constexpr std::int32_t speedLimit = 800;
-constexpr std::int32_t gravity = 50;
 constexpr std::int32_t terminalVelocity = 1200;
 constexpr std::int32_t jumpVelocity = -1600;
 constexpr std::int32_t airFriction = -15;

@@ -32,10 +32,15 @@ public:
     Player();
     void update() override;
 
+    // Where the player began, and a float to spare: nothing reads them, but
+    // they keep the Player's fields as they were laid down.
     std::int32_t startX = 20;
     std::int32_t startY = 114;
     float spare = 0.0F;
 };
+
+// The fall speed one tick of gravity adds to the player's velocityY.
+inline constexpr std::int32_t gravity = 50;
 
 // The player's motion, kept once per process rather than in the Player.
 struct PlayerMotion {

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/view.hpp"
+
 // A vertex as the backend takes it: position, texel, colour; 24 bytes.
 struct GlVertex {
     float x = 0.0F;
@@ -37,17 +39,10 @@ GlMatrix orthoMatrix(double left, double right, double bottom, double top, doubl
 GlMatrix lookAtMatrix(const std::array<double, 3>& eye, const std::array<double, 3>& centre,
                       const std::array<double, 3>& up);
 
-struct GlBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // Everything a draw depends on, as it stood when its quads were given.
 struct GlDrawState {
     std::array<float, 16> matrix{};  // projection × model-view, column-major
-    GlBox viewport;
+    ViewportBox viewport;
     std::uint32_t texture = 0;  // bound to GL_TEXTURE_2D; 0 for none
     bool texturing = false;     // GL_TEXTURE_2D enabled: texel × colour
     bool alphaTest = false;     // only GL_GREATER is kept

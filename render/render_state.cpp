@@ -64,15 +64,15 @@ ViewportBox viewportFor(int width, int height, ViewFit fit) {
     }
     width = std::max(width, 1);
     if (const int steps = wholeSteps(width, height); steps > 0) {
-        const int boxWidth = viewStepWidth * steps;
-        const int boxHeight = viewStepHeight * steps;
+        const int boxWidth = viewWidth * steps;
+        const int boxHeight = viewHeight * steps;
         return {(width - boxWidth) / 2, (height - boxHeight) / 2, boxWidth, boxHeight};
     }
     // Smaller than the world itself: as large as fits, still 4:3.
-    const long long wide = static_cast<long long>(width) * viewStepHeight;
-    const long long tall = static_cast<long long>(height) * viewStepWidth;
-    const int boxWidth = wide > tall ? static_cast<int>(tall / viewStepHeight) : width;
-    const int boxHeight = wide > tall ? height : static_cast<int>(wide / viewStepWidth);
+    const long long wide = static_cast<long long>(width) * viewHeight;
+    const long long tall = static_cast<long long>(height) * viewWidth;
+    const int boxWidth = wide > tall ? static_cast<int>(tall / viewHeight) : width;
+    const int boxHeight = wide > tall ? height : static_cast<int>(wide / viewWidth);
     return {(width - boxWidth) / 2, (height - boxHeight) / 2, std::max(boxWidth, 1),
             std::max(boxHeight, 1)};
 }

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
-// The view is always 256 x 192 world pixels, stretched over the window, seen
-// from 830 units above the map looking straight down.
-inline constexpr double viewLeft = -128.0;
-inline constexpr double viewRight = 128.0;
-inline constexpr double viewBottom = -96.0;
-inline constexpr double viewTop = 96.0;
+#include "render/view.hpp"
+
+// The view's projection, seen from 830 units above the map looking straight
+// down.
+inline constexpr double viewLeft = -viewHalfWidth;
+inline constexpr double viewRight = viewHalfWidth;
+inline constexpr double viewBottom = -viewHalfHeight;
+inline constexpr double viewTop = viewHalfHeight;
 inline constexpr double viewNear = 100.0;
 inline constexpr double viewFar = 1500.0;
 
@@ -23,14 +25,6 @@ void setupRenderer(std::uint32_t& tileset);
 // (fullscreen, where a wide screen would otherwise stretch it and any other
 // size would draw world pixels of uneven widths).
 enum class ViewFit : std::uint8_t { stretched, wholeSteps };
-
-// A viewport, in pixels from the bottom-left corner.
-struct ViewportBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
 
 // Where the view goes in a window of this many pixels.
 ViewportBox viewportFor(int width, int height, ViewFit fit);

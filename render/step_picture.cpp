@@ -27,8 +27,8 @@ StepPicture stepPictureFor(int windowWidth, int windowHeight, const ViewportBox&
     // shrinks the picture of one step.
     int steps = std::clamp(wholeSteps(view.width, view.height), 1, maxPictureSteps);
     const int largestSide =
-        std::min(maxTextureSide, powerOfTwoAtLeast(maxPictureSteps * viewStepWidth));
-    while (steps > 0 && powerOfTwoAtLeast(steps * viewStepWidth) > largestSide) {
+        std::min(maxTextureSide, powerOfTwoAtLeast(maxPictureSteps * viewWidth));
+    while (steps > 0 && powerOfTwoAtLeast(steps * viewWidth) > largestSide) {
         --steps;
     }
     if (steps == 0) {
@@ -36,8 +36,8 @@ StepPicture stepPictureFor(int windowWidth, int windowHeight, const ViewportBox&
     }
     StepPicture picture;
     picture.steps = steps;
-    picture.width = steps * viewStepWidth;
-    picture.height = steps * viewStepHeight;
+    picture.width = steps * viewWidth;
+    picture.height = steps * viewHeight;
     picture.textureWidth = powerOfTwoAtLeast(picture.width);
     picture.textureHeight = powerOfTwoAtLeast(picture.height);
     picture.columns = piecesFor(picture.width, windowWidth);

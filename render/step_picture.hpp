@@ -44,7 +44,7 @@ inline constexpr int maxPicturePieces = 16;
 // Whether the view shows each world pixel as a whole number of screen pixels
 // across and down, so that drawing straight into it is exact.
 constexpr bool wholePixels(const ViewportBox& view) {
-    return view.width % viewStepWidth == 0 && view.height % viewStepHeight == 0;
+    return view.width % viewWidth == 0 && view.height % viewHeight == 0;
 }
 
 // How a window of this many pixels shows the view in box `view`, given the

@@ -13,7 +13,8 @@
 # `prepare` says how long making and installing took.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-source "$source_dir/tools/bare_system.sh"
+source "$source_dir/tools/bare-system.sh"
+source "$source_dir/tools/common.sh"
 
 usage() { echo "usage: $0 prepare|run bookworm|trixie" >&2; exit 2; }
 [ $# -eq 2 ] || usage
@@ -53,8 +54,6 @@ step() {
 }
 trap 'bare_release' EXIT
 trap '[ -z "$step_pid" ] || kill -TERM -- "-$step_pid" 2>/dev/null; exit 143' TERM INT
-
-took() { echo "$(((SECONDS - $1) / 60))m$(printf '%02d' $(((SECONDS - $1) % 60)))s"; }
 
 # Installs what the tests use inside, and says how long it took.
 install_inside() {

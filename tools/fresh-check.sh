@@ -34,17 +34,18 @@ for tool in debootstrap Xvfb xdotool g++ git; do
   command -v "$tool" >/dev/null || { echo "fresh-check.sh needs $tool here" >&2; exit 2; }
 done
 
-source "$source_dir/tools/bare_system.sh"
+source "$source_dir/tools/bare-system.sh"
+source "$source_dir/tools/common.sh"
 work=$(mktemp -d /var/tmp/torvik-fresh.XXXXXX)
 echo "fresh-check: logs in $work"
-xvfb_pid=""
+VIRTUAL_DISPLAY_PID=""
 # The systems are large; the logs are what is kept. A system with anything
 # still mounted inside is kept too, and named: removing it would reach
 # through the mount into the host's own files.
 cleanup() {
   local status=$? dir
   bare_release || status=1
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  [ -z "$VIRTUAL_DISPLAY_PID" ] || kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
   for dir in "$work"/*/; do
     [ ! -d "$dir" ] || bare_remove "${dir%/}" || status=1
   done
@@ -57,11 +58,8 @@ g++ -O1 -o "$work/send_close" "$source_dir/tests/e2e/send_close.cpp" -lX11
 
 # A display on the host for play.sh's window; the bare system reaches it
 # through the X socket folder bound in.
-display_log="$work/display"
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_log" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 300); do [ -s "$display_log" ] && break; sleep 0.1; done
-host_display=":$(head -n 1 "$display_log")"
+start_virtual_display 1024 768 "$work/display" || exit 1
+host_display=$VIRTUAL_DISPLAY
 
 # A fresh copy of the bare system with the repository in /root/torvik, ready
 # for chroot.
@@ -137,8 +135,7 @@ for release in "${releases[@]}"; do
     failed=1
     continue
   fi
-  printf '%-9s %-24s ok      %dm%02ds\n' "$release" debootstrap $(((SECONDS - started) / 60)) \
-    $(((SECONDS - started) % 60))
+  printf '%-9s %-24s ok      %s\n' "$release" debootstrap "$(took "$started")"
   for command in "${commands[@]}"; do
     root="$work/$release-$command"
     log="$work/$release-$command.log"
@@ -156,11 +153,11 @@ for release in "${releases[@]}"; do
       windows) label="tools/windows.sh"; inside "$root" tools/windows.sh >"$log" 2>&1 || status=$? ;;
       test) label="tools/test.sh"; inside "$root" tools/test.sh >"$log" 2>&1 || status=$? ;;
     esac
-    took="$(((SECONDS - started) / 60))m$(printf '%02d' $(((SECONDS - started) % 60)))s"
+    time_taken=$(took "$started")
     if [ "$status" -eq 0 ]; then
-      printf '%-9s %-24s ok      %s\n' "$release" "$label" "$took"
+      printf '%-9s %-24s ok      %s\n' "$release" "$label" "$time_taken"
     else
-      printf '%-9s %-24s FAILED  %s  (%s)\n' "$release" "$label" "$took" "$log"
+      printf '%-9s %-24s FAILED  %s  (%s)\n' "$release" "$label" "$time_taken" "$log"
       failed=1
     fi
     bare_release || exit 1

@@ -55,8 +55,8 @@ needs[game-tests]="${needs[game]} libgtest-dev libgmock-dev libx11-dev
   xvfb libgl1-mesa-dri xdotool x11-utils x11-xserver-utils imagemagick
   pulseaudio pulseaudio-utils sox"
 # A headless compositor, its screenshot tool and what reads its reports; the
-# tests' keyboard's libraries and protocol compiler; Mesa's EGL, which the
-# game's library draws through on Wayland (only recommended by its packages);
+# tests' keyboard's libraries and protocol compiler; Mesa's EGL, which GLFW
+# draws through on Wayland (only recommended by its packages);
 # clang-tidy, for the sources only a GLFW 3.4 build compiles.
 wayland="sway grim jq libwayland-dev libxkbcommon-dev libwayland-bin libegl-mesa0 clang-tidy"
 needs[wayland-tests]="${needs[game-tests]} $wayland"

@@ -24,7 +24,7 @@ cat "$figures"
 rm -f "$figures"
 
 # CPU time of each of the game's threads, "NAME TICKS" a line: the main
-# thread as "main", the sound library's (unnamed, so called as the game is)
+# thread as "main", miniaudio's (unnamed, so called as the game is)
 # as "torvik", the graphics driver's under their own names.
 thread_ticks() {
   local task

@@ -8,7 +8,7 @@
 #     BUILD_DIRECTORY  default build-package, for another CPU build-package-ARCH
 # Two builds of one commit are byte for byte the same package: every file in
 # it is stamped with SOURCE_DATE_EPOCH, the commit's time unless given
-# (tools/source_date.sh).
+# (tools/source-date.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 arch=$(dpkg --print-architecture)
@@ -32,7 +32,7 @@ else
   tools/install-deps.sh "package-$arch"
   cross=(-DCMAKE_TOOLCHAIN_FILE="$root/packaging/cross/$arch.cmake")
 fi
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(tools/source_date.sh)}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(tools/source-date.sh)}
 export SOURCE_DATE_EPOCH
 # What the build writes is readable by all, as dpkg-buildpackage has it,
 # whatever the caller's umask: the package's folders and the archive's own

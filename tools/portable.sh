@@ -10,10 +10,10 @@
 # /var/tmp/torvik-bare/, so that its C library floor is Debian 11's 2.31: the
 # C library a program is linked against is the oldest it runs on. Two builds
 # of one commit are byte for byte the same archive, stamped with
-# SOURCE_DATE_EPOCH (tools/source_date.sh).
+# SOURCE_DATE_EPOCH (tools/source-date.sh).
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-source "$source_dir/tools/bare_system.sh"
+source "$source_dir/tools/bare-system.sh"
 
 prepare_only=false
 if [ "${1:-}" = --prepare ]; then
@@ -31,7 +31,7 @@ case "$arch" in
 esac
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 "$source_dir/tools/install-deps.sh" portable
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$("$source_dir/tools/source_date.sh")}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$("$source_dir/tools/source-date.sh")}
 export SOURCE_DATE_EPOCH
 
 # One build system for each work tree; what either architecture needs is

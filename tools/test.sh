@@ -29,6 +29,7 @@
 # it, so a dependency that leaks into the wrong build fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/common.sh
 
 all_stages=(native web windows arm sanitize static trixie portable)
 [ $# -gt 0 ] || set -- "${all_stages[@]}"
@@ -91,12 +92,12 @@ hidden=(--no-warn-unused-cli -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON
   -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_DISABLE_FIND_PACKAGE_X11=ON
   -DCMAKE_IGNORE_PATH=/usr/src/googletest)
 
-# A virtual display of our own, on the first free number: Xvfb picks it and
-# says which. The tests' game must not find a Wayland session either.
+# A virtual display of our own. The tests' game must not find a Wayland
+# session either.
 display_log=$(mktemp)
-xvfb_pid=""
+VIRTUAL_DISPLAY_PID=""
 stop_display() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  [ -z "$VIRTUAL_DISPLAY_PID" ] || kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
   rm -f "$display_log"
   if [ -n "$bare_pid" ]; then
     $sudo kill -TERM "$bare_pid" 2>/dev/null || true
@@ -113,17 +114,8 @@ stop_display() {
   done
 }
 trap stop_display EXIT
-# -noreset: a GL test connecting just as the last client leaves would
-# otherwise meet a server resetting itself.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$display_log" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 300); do
-  [ -s "$display_log" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || { echo "the virtual display did not start" >&2; exit 1; }
-  sleep 0.1
-done
-[ -s "$display_log" ] || { echo "the virtual display did not start within 30 s" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$display_log")"
+start_virtual_display 1024 768 "$display_log" || exit 1
+export DISPLAY=$VIRTUAL_DISPLAY
 # GLFW 3.4 looks for a Wayland session in the runtime directory too.
 unset WAYLAND_DISPLAY WAYLAND_SOCKET XDG_RUNTIME_DIR XDG_SESSION_TYPE
 
@@ -281,6 +273,6 @@ summary=()
 for stage in "$@"; do
   started=$SECONDS
   "stage_$stage"
-  summary+=("$stage $(((SECONDS - started) / 60))m$(((SECONDS - started) % 60))s")
+  summary+=("$stage $(took "$started")")
 done
 echo "== All passed: ${summary[*]}"

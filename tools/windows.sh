@@ -4,12 +4,12 @@
 # last. Unpacked anywhere on 64-bit Windows, torvik.exe runs as it is. Two
 # builds of one commit are byte for byte the same .zip: its files' times and
 # torvik.exe's own are SOURCE_DATE_EPOCH, the commit's time unless given
-# (tools/source_date.sh).
+# (tools/source-date.sh).
 #   tools/windows.sh [CMAKE_ARGUMENT...]   (given to the configuration)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh windows
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(tools/source_date.sh)}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(tools/source-date.sh)}
 export SOURCE_DATE_EPOCH
 cmake --preset windows "$@" >/dev/null
 cmake --build --preset windows -j"$(nproc)" >/dev/null

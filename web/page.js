@@ -55,7 +55,7 @@
   window.addEventListener('resize', fitCanvas);
   document.addEventListener('fullscreenchange', fitCanvas);
   // The screen's pixel ratio changes with the browser's zoom or another
-  // screen, and newer toolchains' window library then sizes the canvas to its
+  // screen, and newer toolchains' GLFW then sizes the canvas to its
   // CSS pixels: the page fits it again once that is done.
   function watchPixelRatio() {
     matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`).addEventListener('change', () => {

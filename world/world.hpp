@@ -3,13 +3,14 @@
 #include <cstdint>
 #include <memory>
 
+#include "world/level.hpp"
+
 class Character;
 class Player;
-struct Level;
 
 // Cells of the coarse grid are 10 x 10 tiles.
-inline constexpr std::int32_t cellPixels = 160;
 inline constexpr std::int32_t cellTiles = 10;
+inline constexpr std::int32_t cellPixels = cellTiles * tileSize;
 
 // Head of an intrusive list of the characters whose position lies in one cell.
 struct GridCell {

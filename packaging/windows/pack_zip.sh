@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Packs the folder NAME in DIR into the .zip ZIP the same way on every
 # machine: its files in sorted order, each stamped with SOURCE_DATE_EPOCH
-# (tools/source_date.sh unless given) in UTC, with the modes install() gave
+# (tools/source-date.sh unless given) in UTC, with the modes install() gave
 # them, and no owner, folder entries or other extra fields.
 #   pack_zip.sh DIR NAME ZIP
 set -euo pipefail
-epoch=${SOURCE_DATE_EPOCH:-$(bash "$(dirname "$0")/../../tools/source_date.sh")}
+epoch=${SOURCE_DATE_EPOCH:-$(bash "$(dirname "$0")/../../tools/source-date.sh")}
 zip=$(realpath -m "$3")
 cd "$1"
 find "$2" -type f -exec touch -d "@$epoch" {} +

@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: they start the real game on the current X
 # display and drive it the way a player and a window manager do.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/common.sh"
 
 : "${TORVIK_BIN:?path of the game}"
 : "${SEND_CLOSE:?path of send_close}"
@@ -466,39 +467,19 @@ stop_sound_server() {
 
 # An X server of the test's own, WIDTH x HEIGHT, made the display everything
 # below opens on: a test that wants a screen of a given size, or sets the
-# screen's resources, must not do it to the display other tests share. With
-# -noreset it keeps what xrdb sets while no client is connected. It is
+# screen's resources, must not do it to the display other tests share. It is
 # stopped when the test ends. A third argument is a command to run it under
 # (realtime's).
-OWN_XVFB_PID=""
 own_display() {
-  local runner=${3:-}
-  local tries number deadline
-  for tries in 1 2 3 4 5 6 7 8; do
-    number=$((50 + RANDOM % 50))
-    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    $runner Xvfb ":$number" -screen 0 "${1}x${2}x24" -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
-    OWN_XVFB_PID=$!
-    deadline=$(($(now_ms) + DEADLINE_MS))
-    while kill -0 "$OWN_XVFB_PID" 2>/dev/null && ! DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; do
-      [ "$(now_ms)" -lt "$deadline" ] || fail "an X server of its own on :$number did not start"
-      sleep 0.05
-    done
-    if kill -0 "$OWN_XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$number"
-      return 0
-    fi
-    # Another test took the number first.
-    OWN_XVFB_PID=""
-  done
-  fail "no X server of its own after $tries tries: $(cat "$E2E_OUT/xvfb.log")"
+  start_virtual_display "$1" "$2" "$E2E_OUT/xvfb.display" "${3:-}" || fail "no X server of its own"
+  export DISPLAY=$VIRTUAL_DISPLAY
 }
 
 stop_own_display() {
-  [ -n "$OWN_XVFB_PID" ] || return 0
-  kill "$OWN_XVFB_PID" 2>/dev/null || true
-  wait "$OWN_XVFB_PID" 2>/dev/null || true
-  OWN_XVFB_PID=""
+  [ -n "${VIRTUAL_DISPLAY_PID:-}" ] || return 0
+  kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+  wait "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+  VIRTUAL_DISPLAY_PID=""
 }
 
 # What a test leaves running when it ends, passed or failed.

@@ -119,52 +119,6 @@ TEST_F(RenderSetup, StartUpAnnouncesItselfAndTheAtlasUnderItsRealName) {
     EXPECT_EQ(mode, GL_PROJECTION);
 }
 
-TEST_F(RenderSetup, FixedStateIsInPlace) {
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_FOG));
-    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
-
-    GLint value = 0;
-    glGetIntegerv(GL_DEPTH_FUNC, &value);
-    EXPECT_EQ(value, GL_LEQUAL);
-    glGetIntegerv(GL_ALPHA_TEST_FUNC, &value);
-    EXPECT_EQ(value, GL_GREATER);
-    GLfloat alphaRef = 0.0F;
-    glGetFloatv(GL_ALPHA_TEST_REF, &alphaRef);
-    EXPECT_NEAR(alphaRef, 0.1F, 1e-6F);
-    glGetIntegerv(GL_BLEND_SRC, &value);
-    EXPECT_EQ(value, GL_SRC_ALPHA);
-    glGetIntegerv(GL_BLEND_DST, &value);
-    EXPECT_EQ(value, GL_ONE_MINUS_SRC_ALPHA);
-    glGetIntegerv(GL_CULL_FACE_MODE, &value);
-    EXPECT_EQ(value, GL_BACK);
-    glGetIntegerv(GL_FRONT_FACE, &value);
-    EXPECT_EQ(value, GL_CCW);
-    glGetIntegerv(GL_SHADE_MODEL, &value);
-    EXPECT_EQ(value, GL_SMOOTH);
-    glGetIntegerv(GL_PERSPECTIVE_CORRECTION_HINT, &value);
-    EXPECT_EQ(value, GL_NICEST);
-    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &value);
-    EXPECT_EQ(value, GL_MODULATE);
-
-    std::array<GLfloat, 4> clearColour{};
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour.data());
-    EXPECT_EQ(clearColour, (std::array<GLfloat, 4>{0.0F, 0.0F, 0.0F, 1.0F}));
-    GLdouble clearDepth = 0.0;
-    glGetDoublev(GL_DEPTH_CLEAR_VALUE, &clearDepth);
-    EXPECT_EQ(clearDepth, 1.0);
-
-    // Front tiles, sprite and back tiles lie one unit apart in a 1400-unit
-    // depth range: at least 11 bits are needed to keep them apart.
-    glGetIntegerv(GL_DEPTH_BITS, &value);
-    EXPECT_GE(value, 11);
-}
-
 TEST_F(RenderSetup, ResizeKeepsTheViewAt256By192AndNeverEmpty) {
     onWindowResize(800, 0);
     std::array<GLint, 4> viewport{};

@@ -5,7 +5,7 @@
 #   reproducible.sh deb FIRST   (tools/package.sh)
 #   reproducible.sh zip FIRST   (tools/windows.sh)
 # FIRST is the first build's file, or the folder holding it. Both builds take
-# SOURCE_DATE_EPOCH from tools/source_date.sh of this tree unless it is given.
+# SOURCE_DATE_EPOCH from tools/source-date.sh of this tree unless it is given.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 kind=$1
@@ -18,7 +18,7 @@ if [ -d "$first" ]; then
 fi
 [ -f "$first" ] || fail "no first build at $first"
 first=$(realpath "$first")
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$("$source_dir/tools/source_date.sh")}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$("$source_dir/tools/source-date.sh")}
 export SOURCE_DATE_EPOCH
 
 # Deeper than the first and of another length, so that a path of either

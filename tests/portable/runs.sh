@@ -15,7 +15,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
-source "$source_dir/tools/bare_system.sh"
+source "$source_dir/tools/bare-system.sh"
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
 home=/var/tmp/torvik-bare

@@ -5,7 +5,7 @@
 # app_id, and the compositor's close request ends it with status 0.
 set -euo pipefail
 : "${ROOT:?}" "${SWAY_ROOT:?}" "${IN_SYSTEM:?}" "${TORVIK_BIN:?}" "${E2E_OUT:?}"
-source "$(dirname "$0")/../../tools/bare_system.sh"
+source "$(dirname "$0")/../../tools/bare-system.sh"
 mkdir -p "$E2E_OUT"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 now_ms() { date +%s%3N; }

@@ -3,7 +3,7 @@
 # scratch folder, bound in where the host's /dev would be, keeps its files,
 # and the script names the mount it left. Needs root, as the scripts do.
 set -euo pipefail
-source "$(dirname "$0")/../../tools/bare_system.sh"
+source "$(dirname "$0")/../../tools/bare-system.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: binding folders needs root"

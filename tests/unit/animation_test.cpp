@@ -33,8 +33,6 @@ TEST_F(PlayerAnimation, ANewPlayerHasSevenFramesAlongTheTopOfTheSheet) {
         EXPECT_EQ(f.height, 27);
         EXPECT_EQ(f.duration, 13);
     }
-    EXPECT_EQ(player->startX, 20);
-    EXPECT_EQ(player->startY, 114);
 }
 
 TEST_F(PlayerAnimation, FirstFallThenStandingStill) {

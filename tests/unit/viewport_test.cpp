@@ -124,7 +124,7 @@ TEST(WindowSize, IsReckonedInPixelsWhateverTheWindowsUnits) {
     EXPECT_EQ(units({{512, 384}, {1024, 768}}, 2.0F, 2560, 1600), std::pair(512, 384));
     // 125 %: the fewest units that reach 768 x 576 once truncated to pixels.
     EXPECT_EQ(units({{512, 384}, {640, 480}}, 1.25F, 1920, 1080), std::pair(615, 461));
-    // The frame, in units, kept inside the work area: the library's own
+    // The frame, in units, kept inside the work area: GLFW's own
     // frame (4 units a side, a 24-unit title) leaves no room for 1024 x 768
     // on 1280 x 800 at 200 %.
     EXPECT_EQ(units({{384, 288}, {768, 576}, 8, 28}, 2.0F, 1280, 800), std::pair(384, 288));
@@ -141,7 +141,7 @@ TEST(WindowSize, FillsAScreenToWithinOneOfItsUnits) {
     EXPECT_TRUE(fillsScreen({{1280, 720}, {1280, 720}}, 1280, 720));
     EXPECT_FALSE(fillsScreen({{1279, 720}, {1279, 720}}, 1280, 720));
     EXPECT_FALSE(fillsScreen({{1280, 719}, {1280, 719}}, 1280, 720));
-    // 1280 x 720 at 150 % is 853.3 x 480 units, which the library makes
+    // 1280 x 720 at 150 % is 853.3 x 480 units, which GLFW makes
     // 1279 x 720 pixels.
     EXPECT_TRUE(fillsScreen({{853, 480}, {1279, 720}}, 1280, 720));
     EXPECT_FALSE(fillsScreen({{852, 480}, {1278, 720}}, 1280, 720));
