@@ -184,7 +184,6 @@
   const speaker = document.getElementById('speaker');
   function showSound() {
     const muted = Module.calledRun && Module._torvik_sound_muted() !== 0;
-    speaker.innerHTML = muted ? '&#128263;' : '&#128266;';
     speaker.setAttribute('aria-pressed', String(muted));
     speaker.setAttribute('aria-label', muted ? 'Sound off' : 'Sound on');
   }
