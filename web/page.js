@@ -10,6 +10,16 @@
   const worldHeight = 192;
   let gameRunning = false;
 
+  // Played on its own, the page gives the game the keys at once. In another
+  // site's frame (a game portal's), taking the focus at load would scroll
+  // that site's page to the frame and take its reader's keys: there the game
+  // takes them once the player clicks or taps into it, and never moves the
+  // page around it to do so.
+  const embedded = window.parent !== window;
+  function takeKeys() {
+    canvas.focus({preventScroll: true});
+  }
+
   // The room the page leaves the canvas, in CSS pixels: the window, less
   // what else is shown above and below it (in fullscreen, the touch buttons).
   function roomForCanvas() {
@@ -76,7 +86,7 @@
     gameArea.requestFullscreen({navigationUI: 'hide'})
       .then(() => screen.orientation && screen.orientation.lock('landscape'))
       .catch(() => {})
-      .finally(() => canvas.focus());
+      .finally(takeKeys);
   }
   const fullscreenButton = document.getElementById('fullscreen-button');
   if (document.fullscreenEnabled) {
@@ -192,7 +202,7 @@
       Module._torvik_toggle_sound();
     }
     showSound();
-    canvas.focus();
+    takeKeys();
   });
   window.addEventListener('keyup', (event) => {
     if (event.key === 'm' || event.key === 'M') {
@@ -221,7 +231,16 @@
       }
     },
   };
-  canvas.focus();
+  if (embedded) {
+    // A click beside the canvas leaves the focus nowhere; the game keeps it.
+    window.addEventListener('pointerup', () => {
+      if (document.activeElement === null || document.activeElement === document.body) {
+        takeKeys();
+      }
+    });
+  } else {
+    canvas.focus();
+  }
 
   // Kept for playing offline, where the page comes from a server (a page
   // opened from a file has no workers).
