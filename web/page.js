@@ -9,6 +9,8 @@
   const worldWidth = 256;
   const worldHeight = 192;
   let gameRunning = false;
+  // Whether the game knows the canvas's size: it is told once it runs, and of every change.
+  let gameTold = false;
 
   // Played on its own, the page gives the game the keys at once. In another
   // site's frame (a game portal's), taking the focus at load would scroll
@@ -42,23 +44,34 @@
   // pixels; the canvas's own pixels follow, so that nothing is resampled.
   // How many steps fit is the game's rule, the one its desktop fullscreen
   // keeps, asked of the game once it runs (its window's creation sets the
-  // canvas's size anyway). Smaller than one step, it shrinks to fit, still 4:3.
+  // canvas's size anyway). Until then the page reckons it the same way (the
+  // most steps that fit across and down), so that nothing on the page moves
+  // when the game's own answer comes. Smaller than one step, it shrinks to
+  // fit, still 4:3.
   function fitCanvas() {
-    if (!gameRunning) {
-      return;
-    }
     const ratio = window.devicePixelRatio || 1;
     const room = roomForCanvas();
     const width = room.width * ratio;
     const height = Math.max(1, room.height) * ratio;
-    const steps = Module._torvik_whole_steps(Math.floor(width), Math.floor(height));
+    const steps = gameRunning
+      ? Module._torvik_whole_steps(Math.floor(width), Math.floor(height))
+      : Math.min(Math.floor(width / worldWidth), Math.floor(height / worldHeight));
     const scale = steps >= 1 ? steps : Math.min(width / worldWidth, 1);
     const root = document.documentElement.style;
     root.setProperty('--canvas-width', (worldWidth * scale) / ratio + 'px');
+    if (!gameRunning) {
+      return;
+    }
+    // The canvas's pixels are set only when they change: each setting clears
+    // them and waits on the graphics process.
     const pixels = Math.max(steps, 1);
     if (canvas.width !== worldWidth * pixels || canvas.height !== worldHeight * pixels) {
       canvas.width = worldWidth * pixels;
       canvas.height = worldHeight * pixels;
+      gameTold = false;
+    }
+    if (!gameTold) {
+      gameTold = true;
       Module._torvik_canvas_resized(canvas.width, canvas.height);
     }
   }
@@ -217,7 +230,6 @@
     // every new size of the canvas.
     fitCanvas: () => {
       gameRunning = true;
-      canvas.width = canvas.height = 0;
       fitCanvas();
     },
     print: (line) => console.log(line),
@@ -231,6 +243,11 @@
       }
     },
   };
+  // The page shows once its canvas has the size the game will give it (see
+  // page.css).
+  fitCanvas();
+  document.body.classList.add('fitted');
+
   if (embedded) {
     // A click beside the canvas leaves the focus nowhere; the game keeps it.
     window.addEventListener('pointerup', () => {
