@@ -123,6 +123,15 @@
     }
   });
 
+  // In a frame whose host withholds gamepads, the browser refuses to list
+  // them by throwing, which would stop the game at its first pass: there it
+  // plays as with no pad plugged in.
+  try {
+    navigator.getGamepads?.();
+  } catch {
+    Object.defineProperty(navigator, 'getGamepads', {value: () => [], configurable: true});
+  }
+
   // The on-screen buttons press the same keys. A press shorter than a pass
   // would never be seen, so a tap holds its key for a few passes at least.
   const shortestHoldMs = 100;

@@ -1,9 +1,10 @@
 // The page as a game portal shows it: in a frame of another site's page (a
 // host on another port), below that page's header, on a page taller than the
-// window (at first only the canvas's top in it). Loading, it leaves the host where its reader is; a click into it
-// gives the game the keys, which then play without scrolling the host; the
-// sound starts and the fullscreen button fills the screen, as the frame
-// allows. On its own, the page still takes the keys at once.
+// window (at first only the canvas's top in it). Loading, it leaves the host
+// where its reader is; a click into it gives the game the keys, which then
+// play without scrolling the host; the sound starts and the fullscreen button
+// fills the screen, as the frame allows; a frame that withholds gamepads does
+// not stop it. On its own, the page still takes the keys at once.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -20,7 +21,7 @@ fs.writeFileSync(path.join(hostDir, 'index.html'), `<!doctype html>
 <html lang="en"><head><meta charset="utf-8"><title>A portal</title></head>
 <body style="margin: 0">
   <header style="height: 300px">A portal's header</header>
-  <iframe id="frame" src="${game.url}" width="800" height="500" allow="fullscreen"
+  <iframe id="frame" src="${game.url}" width="800" height="500" allow="fullscreen; gamepad 'none'"
           style="display: block; border: 0"></iframe>
   <p style="height: 2000px">What the portal's reader is reading.</p>
 </body></html>`);
