@@ -60,7 +60,9 @@ step() {
     echo "$name: no file where it said, \"$file\"; its log: $logs/$name.log" >&2
     return 1
   fi
-  cp "$file" "$dist/"
+  # Readable by all, as a web server that publishes them must read them,
+  # whatever the builder's umask.
+  install -m 644 "$file" "$dist/"
   echo "$name: $(basename "$file"), $(took "$begun")"
 }
 
@@ -129,6 +131,7 @@ about() {
   echo "Each is built reproducibly from the release's commit. To check a download, in its folder:"
   echo "\`sha256sum --check --ignore-missing SHA256SUMS\`."
 } >RELEASE.md
+chmod 644 SHA256SUMS RELEASE.md
 
 echo "== The release, in $(took "$started"): ${#files[@]} files, SHA256SUMS and RELEASE.md"
 echo "$dist"
