@@ -77,8 +77,9 @@ needs[native-tests]="${needs[package]} ${needs[game-tests]} libbenchmark-dev
 needs[bare-tests]="debootstrap"
 # GoogleTest's sources, built for the web; the page's test drives Debian's
 # Chromium through puppeteer-core from the npm registry, which npm reaches
-# with the certificate authorities Debian's nodejs only recommends.
-needs[web-tests]="${needs[web]} googletest chromium npm ca-certificates"
+# with the certificate authorities Debian's nodejs only recommends; the site
+# packed as a portal's .zip and unpacked.
+needs[web-tests]="${needs[web]} googletest chromium npm ca-certificates zip unzip"
 # Wine, and the X libraries its display driver loads for the game's GL window
 # (only recommended by its packages).
 # pkg-config tells which GLFW the native game it is compared with runs on.

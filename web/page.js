@@ -9,6 +9,18 @@
   const worldWidth = 256;
   const worldHeight = 192;
   let gameRunning = false;
+  // Whether the game knows the canvas's size: it is told once it runs, and of every change.
+  let gameTold = false;
+
+  // Played on its own, the page gives the game the keys at once. In another
+  // site's frame (a game portal's), taking the focus at load would scroll
+  // that site's page to the frame and take its reader's keys: there the game
+  // takes them once the player clicks or taps into it, and never moves the
+  // page around it to do so.
+  const embedded = window.parent !== window;
+  function takeKeys() {
+    canvas.focus({preventScroll: true});
+  }
 
   // The room the page leaves the canvas, in CSS pixels: the window, less
   // what else is shown above and below it (in fullscreen, the touch buttons).
@@ -32,23 +44,34 @@
   // pixels; the canvas's own pixels follow, so that nothing is resampled.
   // How many steps fit is the game's rule, the one its desktop fullscreen
   // keeps, asked of the game once it runs (its window's creation sets the
-  // canvas's size anyway). Smaller than one step, it shrinks to fit, still 4:3.
+  // canvas's size anyway). Until then the page reckons it the same way (the
+  // most steps that fit across and down), so that nothing on the page moves
+  // when the game's own answer comes. Smaller than one step, it shrinks to
+  // fit, still 4:3.
   function fitCanvas() {
-    if (!gameRunning) {
-      return;
-    }
     const ratio = window.devicePixelRatio || 1;
     const room = roomForCanvas();
     const width = room.width * ratio;
     const height = Math.max(1, room.height) * ratio;
-    const steps = Module._torvik_whole_steps(Math.floor(width), Math.floor(height));
+    const steps = gameRunning
+      ? Module._torvik_whole_steps(Math.floor(width), Math.floor(height))
+      : Math.min(Math.floor(width / worldWidth), Math.floor(height / worldHeight));
     const scale = steps >= 1 ? steps : Math.min(width / worldWidth, 1);
     const root = document.documentElement.style;
     root.setProperty('--canvas-width', (worldWidth * scale) / ratio + 'px');
+    if (!gameRunning) {
+      return;
+    }
+    // The canvas's pixels are set only when they change: each setting clears
+    // them and waits on the graphics process.
     const pixels = Math.max(steps, 1);
     if (canvas.width !== worldWidth * pixels || canvas.height !== worldHeight * pixels) {
       canvas.width = worldWidth * pixels;
       canvas.height = worldHeight * pixels;
+      gameTold = false;
+    }
+    if (!gameTold) {
+      gameTold = true;
       Module._torvik_canvas_resized(canvas.width, canvas.height);
     }
   }
@@ -76,7 +99,7 @@
     gameArea.requestFullscreen({navigationUI: 'hide'})
       .then(() => screen.orientation && screen.orientation.lock('landscape'))
       .catch(() => {})
-      .finally(() => canvas.focus());
+      .finally(takeKeys);
   }
   const fullscreenButton = document.getElementById('fullscreen-button');
   if (document.fullscreenEnabled) {
@@ -99,6 +122,15 @@
       event.preventDefault();
     }
   });
+
+  // In a frame whose host withholds gamepads, the browser refuses to list
+  // them by throwing, which would stop the game at its first pass: there it
+  // plays as with no pad plugged in.
+  try {
+    navigator.getGamepads?.();
+  } catch {
+    Object.defineProperty(navigator, 'getGamepads', {value: () => [], configurable: true});
+  }
 
   // The on-screen buttons press the same keys. A press shorter than a pass
   // would never be seen, so a tap holds its key for a few passes at least.
@@ -184,7 +216,6 @@
   const speaker = document.getElementById('speaker');
   function showSound() {
     const muted = Module.calledRun && Module._torvik_sound_muted() !== 0;
-    speaker.innerHTML = muted ? '&#128263;' : '&#128266;';
     speaker.setAttribute('aria-pressed', String(muted));
     speaker.setAttribute('aria-label', muted ? 'Sound off' : 'Sound on');
   }
@@ -193,7 +224,7 @@
       Module._torvik_toggle_sound();
     }
     showSound();
-    canvas.focus();
+    takeKeys();
   });
   window.addEventListener('keyup', (event) => {
     if (event.key === 'm' || event.key === 'M') {
@@ -213,7 +244,6 @@
     // every new size of the canvas.
     fitCanvas: () => {
       gameRunning = true;
-      canvas.width = canvas.height = 0;
       fitCanvas();
     },
     print: (line) => console.log(line),
@@ -227,7 +257,21 @@
       }
     },
   };
-  canvas.focus();
+  // The page shows once its canvas has the size the game will give it (see
+  // page.css).
+  fitCanvas();
+  document.body.classList.add('fitted');
+
+  if (embedded) {
+    // A click beside the canvas leaves the focus nowhere; the game keeps it.
+    window.addEventListener('pointerup', () => {
+      if (document.activeElement === null || document.activeElement === document.body) {
+        takeKeys();
+      }
+    });
+  } else {
+    canvas.focus();
+  }
 
   // Kept for playing offline, where the page comes from a server (a page
   // opened from a file has no workers).

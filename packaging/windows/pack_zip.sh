@@ -2,7 +2,8 @@
 # Packs the folder NAME in DIR into the .zip ZIP the same way on every
 # machine: its files in sorted order, each stamped with SOURCE_DATE_EPOCH
 # (tools/source-date.sh unless given) in UTC, with the modes install() gave
-# them, and no owner, folder entries or other extra fields.
+# them, and no owner, folder entries or other extra fields. NAME "." packs
+# DIR's files at the .zip's root.
 #   pack_zip.sh DIR NAME ZIP
 set -euo pipefail
 epoch=${SOURCE_DATE_EPOCH:-$(bash "$(dirname "$0")/../../tools/source-date.sh")}

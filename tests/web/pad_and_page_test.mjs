@@ -2,8 +2,8 @@
 // the browser's Gamepad API, in its standard layout) jumps and runs, and lets
 // go when pulled out, and switches the sound and asks for fullscreen; the
 // fullscreen button and F key give the game's area the screen with the canvas
-// in whole 4:3 steps; the page keeps itself and plays again with the network
-// cut.
+// in whole 4:3 steps; on a phone nothing moves as the page loads; the page
+// keeps itself and plays again with the network cut.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -164,6 +164,21 @@ try {
 
     await page.keyboard.press('f');
     await page.waitForFunction(() => !document.fullscreenElement && canvas.width === 768, {timeout: 10000});
+  });
+
+  await check('on a phone, nothing on the page moves while it loads and the game starts', async () => {
+    const phone = await browser.newPage();
+    await phone.emulate({viewport: {width: 412, height: 823, deviceScaleFactor: 1.75, isMobile: true, hasTouch: true},
+      userAgent: 'Mozilla/5.0 (Linux; Android 14) Mobile'});
+    await phone.evaluateOnNewDocument(() => {
+      window.shifts = [];
+      new PerformanceObserver((list) => window.shifts.push(...list.getEntries().map((entry) => entry.value)))
+        .observe({type: 'layout-shift', buffered: true});
+    });
+    await phone.goto(served.url);
+    await untilPasses(phone, 60);
+    assert.deepEqual(await phone.evaluate(() => window.shifts), []);
+    await phone.close();
   });
 
   await check('the page keeps itself: with the network cut, a reload still plays', async () => {
