@@ -13,12 +13,5 @@ own_display 1024 768 "$GAME_RUNNER"
 export PASS_METER_OUT="$E2E_OUT/beat.txt" PASS_METER_TIMES="$E2E_OUT/times.txt" PASS_METER_REFRESH=0
 rm -f "$PASS_METER_OUT"
 GAME_PRELOAD=$PASS_METER_LIB start_game
-let_go
-sleep 5
-kill -STOP "$GAME_PID"
-sleep 5
-kill -CONT "$GAME_PID"
-sleep 4
-close_game
-[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
+run_stall_and_close
 judge_beat "$PASS_METER_OUT"

@@ -157,6 +157,20 @@ await_close() {
   fi
 }
 
+# Lets the game run freely for 5 s, stops it for 5 s as a suspended machine or
+# a debugger would, lets it go on for 4 s, then closes it, which must end it
+# with 0: what the beat tests time.
+run_stall_and_close() {
+  let_go
+  sleep 5
+  kill -STOP "$GAME_PID"
+  sleep 5
+  kill -CONT "$GAME_PID"
+  sleep 4
+  close_game
+  [ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
+}
+
 # The beat tests run the game, and the display it draws on, at a real-time
 # priority where the system allows it (as root): a busy machine's other work
 # then cannot hold a pass back, and what is judged is the game's beat, not

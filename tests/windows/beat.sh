@@ -27,12 +27,6 @@ printf '#!/bin/sh\ncd %q && WINEDEBUG=+timestamp,+relay exec %q torvik.exe\n' "$
 chmod +x "$E2E_OUT/torvik-wine.sh"
 TORVIK_BIN=$E2E_OUT/torvik-wine.sh
 start_game
-sleep 5
-kill -STOP "$GAME_PID"
-sleep 5
-kill -CONT "$GAME_PID"
-sleep 4
-close_game
-[ "$EXIT_STATUS" -eq 0 ] || fail "exit status $EXIT_STATUS"
+run_stall_and_close
 grep ':Call gdi32.SwapBuffers(' "$E2E_OUT/stderr.txt" | cut -d: -f1 | "$BEAT_FIGURES" >"$E2E_OUT/beat.txt"
 judge_beat "$E2E_OUT/beat.txt"
