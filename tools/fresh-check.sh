@@ -6,7 +6,8 @@
 # Xvfb, xdotool and libx11-dev for the window play.sh opens.
 #   tools/fresh-check.sh [RELEASE...] [-- COMMAND...]
 #     RELEASE: bookworm (Debian 12), trixie (Debian 13); default both
-#     COMMAND: play web package arm64 armhf windows test; default all
+#     COMMAND: play web package arm64 armhf windows portable release test;
+#              default all
 # Prints a line per command with its result and time; the logs stay in the
 # folder it names. It checks what is committed (HEAD), not the work tree.
 set -euo pipefail
@@ -20,12 +21,12 @@ done
 [ "${1:-}" != -- ] || shift
 commands=("$@")
 [ ${#releases[@]} -gt 0 ] || releases=(bookworm trixie)
-[ ${#commands[@]} -gt 0 ] || commands=(play web package arm64 armhf windows test)
+[ ${#commands[@]} -gt 0 ] || commands=(play web package arm64 armhf windows portable release test)
 for release in "${releases[@]}"; do
   case "$release" in bookworm | trixie) ;; *) echo "unknown release: $release" >&2; exit 2 ;; esac
 done
 for command in "${commands[@]}"; do
-  case "$command" in play | web | package | arm64 | armhf | windows | test) ;;
+  case "$command" in play | web | package | arm64 | armhf | windows | portable | release | test) ;;
     *) echo "unknown command: $command" >&2; exit 2 ;;
   esac
 done
@@ -151,6 +152,8 @@ for release in "${releases[@]}"; do
         inside "$root" tools/package.sh "$command" >"$log" 2>&1 || status=$?
         ;;
       windows) label="tools/windows.sh"; inside "$root" tools/windows.sh >"$log" 2>&1 || status=$? ;;
+      portable) label="tools/portable.sh"; inside "$root" tools/portable.sh >"$log" 2>&1 || status=$? ;;
+      release) label="tools/release.sh"; inside "$root" tools/release.sh >"$log" 2>&1 || status=$? ;;
       test) label="tools/test.sh"; inside "$root" tools/test.sh >"$log" 2>&1 || status=$? ;;
     esac
     time_taken=$(took "$started")
