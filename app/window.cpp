@@ -91,7 +91,7 @@ void fullscreenKeys(int key, int action, int mods) {
     }
 }
 
-// Keys that act on the window's edge rather than the game come through the
+// Keys that act on the window's edge rather than the game come through
 // GLFW's key events, never the game's own key poll and never the tick:
 // F11 and Alt+Enter for fullscreen, M to mute and unmute.
 void onKey(GLFWwindow* /*window*/, int key, int /*scancode*/, int action, int mods) {

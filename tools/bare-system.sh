@@ -103,3 +103,29 @@ bare_run() {
   chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb "${BARE_ENV[@]}" "${extra[@]}" bash -c "cd '$dir' && $1"
 }
+
+# Makes a bare system of RELEASE at ROOT unless one was made there already; one
+# left unfinished (stopped while being made) is made afresh.
+bare_make_once() {
+  local release=$1 root=$2
+  [ -f "$root.made" ] && [ -f "$root/etc/debian_version" ] && return 0
+  bare_remove "$root"
+  bare_make "$release" "$root" "$root.debootstrap.log" ||
+    { echo "debootstrap failed: $root.debootstrap.log" >&2; return 1; }
+  # A system to throw away: dpkg need not wait for each file to reach the disk.
+  echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/torvik-unsafe-io"
+  touch "$root.made"
+}
+
+# Installs inside ROOT what `tools/install-deps.sh TASK...` names, and leaves
+# no downloads behind.
+bare_install() {
+  local root=$1
+  shift
+  mkdir -p "$root/root/tools"
+  cp "$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" "$root/root/tools/"
+  bare_enter "$root"
+  bare_run "$root" /root "tools/install-deps.sh $*"
+  bare_release
+  rm -rf "$root/root/tools" "$root"/var/cache/apt/archives/*.deb
+}

@@ -14,6 +14,7 @@
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 source "$source_dir/tools/bare-system.sh"
+source "$source_dir/tools/common.sh"
 
 prepare_only=false
 if [ "${1:-}" = --prepare ]; then
@@ -44,24 +45,12 @@ exec {lock}>"$root.lock"
 flock "$lock"
 trap 'bare_release' EXIT
 
-took() { echo "$(((SECONDS - $1) / 60))m$(printf '%02d' $(((SECONDS - $1) % 60)))s"; }
 
 mapfile -t packages < <("$source_dir/tools/install-deps.sh" --list "$task")
 if ! [ -f "$stamp" ] || [ -n "$(comm -13 <(sort "$stamp") <(printf '%s\n' "${packages[@]}" | sort))" ]; then
   started=$SECONDS
-  if ! [ -f "$root/etc/debian_version" ] || ! [ -f "$root.made" ]; then
-    bare_remove "$root"
-    bare_make bullseye "$root" "$root.debootstrap.log" ||
-      { echo "debootstrap failed: $root.debootstrap.log" >&2; exit 1; }
-    echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/torvik-unsafe-io"
-    touch "$root.made"
-  fi
-  mkdir -p "$root/root/tools"
-  cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
-  bare_enter "$root"
-  bare_run "$root" /root "tools/install-deps.sh $task" >&2
-  bare_release
-  rm -rf "$root/root/tools" "$root"/var/cache/apt/archives/*.deb
+  bare_make_once bullseye "$root" || exit 1
+  bare_install "$root" "$task" >&2
   sort -u <(cat "$stamp" 2>/dev/null) <(printf '%s\n' "${packages[@]}") >"$stamp.new"
   mv "$stamp.new" "$stamp"
   echo "bare bullseye: made ready in $(took "$started")" >&2

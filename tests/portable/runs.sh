@@ -16,6 +16,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 source "$source_dir/tools/bare-system.sh"
+source "$source_dir/tools/common.sh"
 [ "$(id -u)" -eq 0 ] || { echo "$0 needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 
 home=/var/tmp/torvik-bare
@@ -24,7 +25,6 @@ releases=(bullseye bookworm trixie)
 mapfile -t packages < <("$source_dir/tools/install-deps.sh" --list portable-run)
 trap 'bare_release' EXIT
 
-took() { echo "$(((SECONDS - $1) / 60))m$(printf '%02d' $(((SECONDS - $1) % 60)))s"; }
 
 # Makes the system of release $1, or keeps it when it holds what it should.
 prepare() {
@@ -37,19 +37,8 @@ prepare() {
     return 0
   fi
   # A system made but not finished (stopped while installing) is finished.
-  if ! [ -f "$root.made" ]; then
-    bare_remove "$root"
-    bare_make "$release" "$root" "$root.debootstrap.log" ||
-      { echo "debootstrap failed: $root.debootstrap.log" >&2; return 1; }
-    echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/torvik-unsafe-io"
-    touch "$root.made"
-  fi
-  mkdir -p "$root/root/tools"
-  cp "$source_dir/tools/install-deps.sh" "$root/root/tools/"
-  bare_enter "$root"
-  bare_run "$root" /root "tools/install-deps.sh portable-run" >/dev/null
-  bare_release
-  rm -rf "$root/root/tools" "$root"/var/cache/apt/archives/*.deb
+  bare_make_once "$release" "$root" || return 1
+  bare_install "$root" portable-run >/dev/null
   echo "${packages[*]}" >"$stamp"
   echo "bare $release for the portable game: made in $(took "$started")"
   exec {lock}>&-
