@@ -22,6 +22,7 @@ void torvik_webgl_draw(const float* matrix, const GlVertex* vertices, std::size_
                        int viewportHeight);
 void torvik_webgl_clear(GLbitfield mask, float red, float green, float blue, float alpha,
                         float depth);
+void torvik_webgl_flush();
 void torvik_webgl_texture_image(std::uint32_t name, int width, int height,
                                 const std::uint8_t* rgba);
 void torvik_webgl_texture_parameter(std::uint32_t name, GLenum parameter, GLenum value);
@@ -87,8 +88,11 @@ void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
 void glClearDepth(GLclampd depth) { layerClearDepth(glLayer(), static_cast<float>(depth)); }
 void glClear(GLbitfield mask) { layerClear(glLayer(), mask); }
 // The page shows the frame when the animation frame's script returns: the
-// quads still gathered must go out before.
-void glFlush() { layerFlush(glLayer()); }
+// quads still gathered must go out before, and the backend draws the pass.
+void glFlush() {
+    layerFlush(glLayer());
+    torvik_webgl_flush();
+}
 
 void glMatrixMode(GLenum mode) { layerMatrixMode(glLayer(), mode); }
 void glLoadIdentity() { layerLoadIdentity(glLayer()); }

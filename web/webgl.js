@@ -3,6 +3,11 @@
 // texel times the colour, the alpha test), the quads streamed into one
 // buffer, and the textures kept as the game gave them, so that everything is
 // made again when a lost context comes back.
+//
+// A pass's draws are gathered and drawn at its glFlush, and only if they
+// differ from the ones the canvas shows: a creature at rest shows the same
+// picture for many passes, and drawing it again would only keep a phone's GPU
+// (or a GPU-less browser's software one) busy.
 mergeInto(LibraryManager.library, {
   $torvikWebGl: {
     gl: null,
@@ -14,6 +19,12 @@ mergeInto(LibraryManager.library, {
     // The state last set in the current context, so that a draw sets only
     // what changed.
     applied: {},
+    // The pass's draws so far, and those the canvas shows.
+    gathering: null,
+    shown: null,
+    // Whether the canvas may show other than `shown`: nothing drawn yet, a
+    // texture changed, or the context lost.
+    stale: true,
 
     // The context the game's window made, ready to draw in, or null while it
     // is lost.
@@ -30,6 +41,7 @@ mergeInto(LibraryManager.library, {
           event.preventDefault();
           torvikWebGl.made = null;
           torvikWebGl.applied = {};
+          torvikWebGl.stale = true;
           for (var name in torvikWebGl.textures) {
             torvikWebGl.textures[name].made = null;
           }
@@ -119,10 +131,130 @@ mergeInto(LibraryManager.library, {
         torvikWebGl.gl.deleteTexture(kept.made);
       }
       kept.made = null;
+      torvikWebGl.stale = true;
       if (torvikWebGl.applied.texture === name) {
         torvikWebGl.applied.texture = undefined;
       }
       return kept;
+    },
+
+    // A pass's draws: their numbers (one code, then its arguments) and their
+    // vertices' bytes, in arrays that grow and are kept.
+    record: function() {
+      return {numbers: new Float64Array(512), count: 0, bytes: new Uint8Array(65536), size: 0};
+    },
+    // The record gathering, with room for `length` more numbers.
+    room: function(length) {
+      var record = torvikWebGl.gathering || (torvikWebGl.gathering = torvikWebGl.record());
+      if (record.count + length > record.numbers.length) {
+        var grown = new Float64Array(2 * (record.count + length));
+        grown.set(record.numbers.subarray(0, record.count));
+        record.numbers = grown;
+      }
+      return record;
+    },
+    putBytes: function(record, from, length) {
+      if (record.size + length > record.bytes.length) {
+        var grown = new Uint8Array(2 * (record.size + length));
+        grown.set(record.bytes.subarray(0, record.size));
+        record.bytes = grown;
+      }
+      record.bytes.set(HEAPU8.subarray(from, from + length), record.size);
+      record.size += length;
+    },
+    same: function(a, b) {
+      if (!b || a.count !== b.count || a.size !== b.size) {
+        return false;
+      }
+      for (var i = 0; i < a.count; ++i) {
+        if (a.numbers[i] !== b.numbers[i]) {
+          return false;
+        }
+      }
+      // Vertices are 24 bytes: compared four at a time.
+      var left = new Int32Array(a.bytes.buffer, 0, a.size >> 2);
+      var right = new Int32Array(b.bytes.buffer, 0, b.size >> 2);
+      for (var j = 0; j < left.length; ++j) {
+        if (left[j] !== right[j]) {
+          return false;
+        }
+      }
+      return true;
+    },
+
+    // A recorded pass drawn in the context; false while it is lost.
+    replay: function(record) {
+      var gl = torvikWebGl.context();
+      if (!gl) {
+        return false;
+      }
+      var numbers = record.numbers;
+      var offset = 0;
+      for (var i = 0; i < record.count;) {
+        if (numbers[i] === 1) {
+          var count = numbers[i + 1];
+          torvikWebGl.draw(gl, numbers.subarray(i + 13, i + 29), record.bytes.subarray(offset, offset + 24 * count),
+            count, numbers[i + 2], numbers[i + 3], numbers[i + 4], numbers[i + 5], numbers[i + 6], numbers[i + 7],
+            numbers[i + 8], numbers[i + 9], numbers[i + 10], numbers[i + 11], numbers[i + 12]);
+          offset += 24 * count;
+          i += 29;
+        } else {
+          torvikWebGl.clear(gl, numbers[i + 1], numbers[i + 2], numbers[i + 3], numbers[i + 4], numbers[i + 5],
+            numbers[i + 6]);
+          i += 7;
+        }
+      }
+      return true;
+    },
+
+    draw: function(gl, matrix, vertices, count, texture, flags, alphaReference, depthFunc, blendSource,
+      blendDestination, cullMode, x, y, width, height) {
+      var made = torvikWebGl.made;
+      var applied = torvikWebGl.applied;
+      if (applied.x !== x || applied.y !== y || applied.width !== width || applied.height !== height) {
+        gl.viewport(applied.x = x, applied.y = y, applied.width = width, applied.height = height);
+      }
+      torvikWebGl.capability(gl, gl.DEPTH_TEST, (flags & 4) != 0);
+      torvikWebGl.capability(gl, gl.BLEND, (flags & 8) != 0);
+      torvikWebGl.capability(gl, gl.CULL_FACE, (flags & 16) != 0);
+      if (applied.depthFunc !== depthFunc) {
+        gl.depthFunc(applied.depthFunc = depthFunc);
+      }
+      if (applied.blendSource !== blendSource || applied.blendDestination !== blendDestination) {
+        gl.blendFunc(applied.blendSource = blendSource, applied.blendDestination = blendDestination);
+      }
+      if (applied.cullMode !== cullMode) {
+        gl.cullFace(applied.cullMode = cullMode);
+      }
+      var textured = flags & 1;
+      if (applied.textured !== textured) {
+        gl.uniform1f(made.textured, applied.textured = textured);
+      }
+      // The alpha test discards at or below the reference; off, nothing is.
+      var reference = flags & 2 ? alphaReference : -1;
+      if (applied.reference !== reference) {
+        gl.uniform1f(made.alphaReference, applied.reference = reference);
+      }
+      // The same matrix for a whole frame, mostly: set only when it changed.
+      var last = applied.matrix;
+      if (!last || matrix.some(function(value, i) { return value !== last[i]; })) {
+        applied.matrix = new Float32Array(matrix);
+        gl.uniformMatrix4fv(made.matrix, false, applied.matrix);
+      }
+      torvikWebGl.bind(gl, texture);
+      gl.bufferSubData(gl.ARRAY_BUFFER, 0, vertices);
+      gl.drawElements(gl.TRIANGLES, (count / 4) * 6, gl.UNSIGNED_SHORT, 0);
+    },
+
+    clear: function(gl, mask, red, green, blue, alpha, depth) {
+      var applied = torvikWebGl.applied;
+      if (applied.red !== red || applied.green !== green || applied.blue !== blue || applied.alpha !== alpha) {
+        gl.clearColor(applied.red = red, applied.green = green, applied.blue = blue, applied.alpha = alpha);
+      }
+      if (applied.depth !== depth) {
+        gl.clearDepth(applied.depth = depth);
+      }
+      gl.clear(mask);
     },
 
     capability: function(gl, capability, on) {
@@ -136,62 +268,61 @@ mergeInto(LibraryManager.library, {
   torvik_webgl_draw__deps: ['$torvikWebGl'],
   torvik_webgl_draw: function(matrix, vertices, count, texture, flags, alphaReference, depthFunc,
     blendSource, blendDestination, cullMode, x, y, width, height) {
-    var gl = torvikWebGl.context();
-    if (!gl) {
-      return;
-    }
-    var made = torvikWebGl.made;
-    var applied = torvikWebGl.applied;
-    if (applied.x !== x || applied.y !== y || applied.width !== width || applied.height !== height) {
-      gl.viewport(applied.x = x, applied.y = y, applied.width = width, applied.height = height);
-    }
-    torvikWebGl.capability(gl, gl.DEPTH_TEST, (flags & 4) != 0);
-    torvikWebGl.capability(gl, gl.BLEND, (flags & 8) != 0);
-    torvikWebGl.capability(gl, gl.CULL_FACE, (flags & 16) != 0);
-    if (applied.depthFunc !== depthFunc) {
-      gl.depthFunc(applied.depthFunc = depthFunc);
-    }
-    if (applied.blendSource !== blendSource || applied.blendDestination !== blendDestination) {
-      gl.blendFunc(applied.blendSource = blendSource, applied.blendDestination = blendDestination);
-    }
-    if (applied.cullMode !== cullMode) {
-      gl.cullFace(applied.cullMode = cullMode);
-    }
-    var textured = flags & 1;
-    if (applied.textured !== textured) {
-      gl.uniform1f(made.textured, applied.textured = textured);
-    }
-    // The alpha test discards at or below the reference; off, nothing is.
-    var reference = flags & 2 ? alphaReference : -1;
-    if (applied.reference !== reference) {
-      gl.uniform1f(made.alphaReference, applied.reference = reference);
-    }
-    // The same matrix for a whole frame, mostly: set only when it changed.
-    var values = HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16);
-    var last = applied.matrix;
-    if (!last || values.some(function(value, i) { return value !== last[i]; })) {
-      applied.matrix = values.slice();
-      gl.uniformMatrix4fv(made.matrix, false, values);
-    }
-    torvikWebGl.bind(gl, texture);
-    gl.bufferSubData(gl.ARRAY_BUFFER, 0, HEAPU8.subarray(vertices, vertices + 24 * count));
-    gl.drawElements(gl.TRIANGLES, (count / 4) * 6, gl.UNSIGNED_SHORT, 0);
+    var record = torvikWebGl.room(30);
+    var numbers = record.numbers;
+    var at = record.count;
+    numbers[at] = 1;
+    numbers[at + 1] = count;
+    numbers[at + 2] = texture;
+    numbers[at + 3] = flags;
+    numbers[at + 4] = alphaReference;
+    numbers[at + 5] = depthFunc;
+    numbers[at + 6] = blendSource;
+    numbers[at + 7] = blendDestination;
+    numbers[at + 8] = cullMode;
+    numbers[at + 9] = x;
+    numbers[at + 10] = y;
+    numbers[at + 11] = width;
+    numbers[at + 12] = height;
+    numbers.set(HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16), at + 13);
+    record.count = at + 29;
+    torvikWebGl.putBytes(record, vertices, 24 * count);
   },
 
   torvik_webgl_clear__deps: ['$torvikWebGl'],
   torvik_webgl_clear: function(mask, red, green, blue, alpha, depth) {
-    var gl = torvikWebGl.context();
-    if (!gl) {
+    var record = torvikWebGl.room(7);
+    record.numbers.set([2, mask, red, green, blue, alpha, depth], record.count);
+    record.count += 7;
+  },
+
+  // The end of a pass: its draws go to the canvas, unless it shows them
+  // already.
+  torvik_webgl_flush__deps: ['$torvikWebGl'],
+  torvik_webgl_flush: function() {
+    var gathered = torvikWebGl.gathering;
+    if (!gathered || gathered.count === 0) {
       return;
     }
-    var applied = torvikWebGl.applied;
-    if (applied.red !== red || applied.green !== green || applied.blue !== blue || applied.alpha !== alpha) {
-      gl.clearColor(applied.red = red, applied.green = green, applied.blue = blue, applied.alpha = alpha);
+    var canvas = Module['canvas'];
+    var shown = torvikWebGl.shown;
+    // A canvas given new pixels has lost its picture.
+    var sized = canvas.width === torvikWebGl.shownWidth && canvas.height === torvikWebGl.shownHeight;
+    if (torvikWebGl.stale || !sized || !torvikWebGl.same(gathered, shown)) {
+      if (torvikWebGl.replay(gathered)) {
+        torvikWebGl.stale = false;
+        torvikWebGl.shownWidth = canvas.width;
+        torvikWebGl.shownHeight = canvas.height;
+        torvikWebGl.shown = gathered;
+        torvikWebGl.gathering = shown;
+      } else {
+        torvikWebGl.stale = true;
+      }
     }
-    if (applied.depth !== depth) {
-      gl.clearDepth(applied.depth = depth);
+    if (torvikWebGl.gathering) {
+      torvikWebGl.gathering.count = 0;
+      torvikWebGl.gathering.size = 0;
     }
-    gl.clear(mask);
   },
 
   // Kept here, and made in the context when it is first drawn with.

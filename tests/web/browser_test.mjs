@@ -196,6 +196,21 @@ try {
     assert.deepEqual(skipped, [], 'frames a whole frame period after the one before them, without a pass');
   });
 
+  await check('at rest the picture is not drawn again, and stays', async () => {
+    const rest = await canvasPicture(page, 'web_at_rest_again.png');
+    await page.evaluate(() => {
+      window.torvikClears = 0;
+      const clear = WebGLRenderingContext.prototype.clear;
+      WebGLRenderingContext.prototype.clear = function (mask) {
+        ++window.torvikClears;
+        return clear.call(this, mask);
+      };
+    });
+    await forPasses(page, 60);
+    assert.equal(await page.evaluate(() => window.torvikClears), 0, 'the canvas drawn again at rest');
+    assert.equal(differingWorldPixels(await canvasPicture(page, 'web_still.png'), rest), 0);
+  });
+
   await check('a lost WebGL context holds the run; given back, the same picture within a second, the run where it was', async () => {
     // Away from the start, at rest: a run begun afresh would show otherwise.
     const before = await canvasPicture(page, 'before_loss.png');
@@ -221,7 +236,7 @@ try {
     await untilPasses(page, loss.passes + 5);
     const back = await page.evaluate(() => {
       const {restoredAt} = window.torvikLoss;
-      const first = window.torvikFrameLog.find(([time, passes]) => passes > 0 && time >= restoredAt);
+      const first = window.torvikFrames(0).find(([time, passes]) => passes > 0 && time >= restoredAt);
       return first ? first[0] - restoredAt : null;
     });
     assert.ok(back !== null && back < 1000, `the first pass came ${back} ms after the context`);
