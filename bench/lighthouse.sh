@@ -5,12 +5,14 @@
 # bench/lighthouse/package-lock.json pins. A host's compression and cache
 # headers are not the local server's to show.
 # CHROMIUM_FLAGS adds to Chromium's command line.
-#   bench/lighthouse.sh [SITE [RUNS]]   (default build-web/site, 3 runs; the
+# One run's performance score swings with the machine's load, so it says the
+# median of its runs' too, as Lighthouse's own advice on variability has it.
+#   bench/lighthouse.sh [SITE [RUNS]]   (default build-web/site, 5 runs; the
 #                                       reports in build-lighthouse/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 site=${1:-build-web/site}
-runs=${2:-3}
+runs=${2:-5}
 [ -d bench/lighthouse/node_modules/lighthouse ] ||
   npm ci --prefix bench/lighthouse --no-audit --no-fund --loglevel=error
 out=build-lighthouse
@@ -50,3 +52,9 @@ for run in $(seq "$runs"); do
       }
     }' "$out/$run.json" "$run"
 done
+node -e '
+  const path = require("path");
+  const scores = process.argv.slice(1).map((file) =>
+    Math.round(require(path.resolve(file)).categories.performance.score * 100)).sort((a, b) => a - b);
+  console.log(`median performance of ${scores.length} runs: ${scores[(scores.length - 1) >> 1]}` +
+    (scores.length % 2 ? "" : ` to ${scores[scores.length >> 1]}`));' "$out"/*.json
