@@ -268,24 +268,15 @@ mergeInto(LibraryManager.library, {
   torvik_webgl_draw__deps: ['$torvikWebGl'],
   torvik_webgl_draw: function(matrix, vertices, count, texture, flags, alphaReference, depthFunc,
     blendSource, blendDestination, cullMode, x, y, width, height) {
-    var record = torvikWebGl.room(30);
+    // Its code, its arguments after the two addresses, its matrix: as replay reads them.
+    var record = torvikWebGl.room(29);
     var numbers = record.numbers;
-    var at = record.count;
-    numbers[at] = 1;
-    numbers[at + 1] = count;
-    numbers[at + 2] = texture;
-    numbers[at + 3] = flags;
-    numbers[at + 4] = alphaReference;
-    numbers[at + 5] = depthFunc;
-    numbers[at + 6] = blendSource;
-    numbers[at + 7] = blendDestination;
-    numbers[at + 8] = cullMode;
-    numbers[at + 9] = x;
-    numbers[at + 10] = y;
-    numbers[at + 11] = width;
-    numbers[at + 12] = height;
-    numbers.set(HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16), at + 13);
-    record.count = at + 29;
+    numbers[record.count] = 1;
+    for (var i = 2; i < 14; ++i) {
+      numbers[record.count + i - 1] = arguments[i];
+    }
+    numbers.set(HEAPF32.subarray(matrix >> 2, (matrix >> 2) + 16), record.count + 13);
+    record.count += 29;
     torvikWebGl.putBytes(record, vertices, 24 * count);
   },
 
