@@ -19,9 +19,11 @@ mergeInto(LibraryManager.library, {
     // The state last set in the current context, so that a draw sets only
     // what changed.
     applied: {},
-    // The pass's draws so far, and those the canvas shows.
+    // The pass's draws so far, and those the canvas shows at its size.
     gathering: null,
     shown: null,
+    shownWidth: 0,
+    shownHeight: 0,
     // Whether the canvas may show other than `shown`: nothing drawn yet, a
     // texture changed, or the context lost.
     stale: true,
@@ -143,22 +145,23 @@ mergeInto(LibraryManager.library, {
     record: function() {
       return {numbers: new Float64Array(512), count: 0, bytes: new Uint8Array(65536), size: 0};
     },
+    // `array`, or a copy twice as large, with room for `more` past its first `used`.
+    roomIn: function(array, used, more) {
+      if (used + more <= array.length) {
+        return array;
+      }
+      var grown = new array.constructor(2 * (used + more));
+      grown.set(array.subarray(0, used));
+      return grown;
+    },
     // The record gathering, with room for `length` more numbers.
     room: function(length) {
       var record = torvikWebGl.gathering || (torvikWebGl.gathering = torvikWebGl.record());
-      if (record.count + length > record.numbers.length) {
-        var grown = new Float64Array(2 * (record.count + length));
-        grown.set(record.numbers.subarray(0, record.count));
-        record.numbers = grown;
-      }
+      record.numbers = torvikWebGl.roomIn(record.numbers, record.count, length);
       return record;
     },
     putBytes: function(record, from, length) {
-      if (record.size + length > record.bytes.length) {
-        var grown = new Uint8Array(2 * (record.size + length));
-        grown.set(record.bytes.subarray(0, record.size));
-        record.bytes = grown;
-      }
+      record.bytes = torvikWebGl.roomIn(record.bytes, record.size, length);
       record.bytes.set(HEAPU8.subarray(from, from + length), record.size);
       record.size += length;
     },
